@@ -1,0 +1,118 @@
+#include "app/FrmTorvane.h"
+#include "settings/SettingsStore.h"
+
+namespace torvane {
+namespace {
+
+constexpr wchar_t kNothingInstalled[] = L"Nessuna applicazione installata.    \r\nIl programma viene terminato.";
+
+}  // namespace
+
+void FrmTorvane::Form_Load() {
+    TitoloFinestra = StartupTitle(version_);
+
+    if (platform_.application.AnotherInstanceRunning()) {
+        // The outcome does not matter: the earlier instance carries on either way.
+        ActivateEarlierInstance();
+        window_.Beep();
+        window_.EndProgram();
+        return;
+    }
+
+    window_.SetPointer(Pointer::Busy);
+    OggettoShell = &platform_.registry;
+
+    if (VerificaChiave(settings::kSubKey) == settings::kKeyMissing) {
+        if (StartupWrite(settings::kKeyDefaultValue, L"") == Go::Stop) return;
+        if (StartupWrite(settings::kEsegui, settings::kNoAdminDefault) == Go::Stop) return;
+    }
+
+    // A failed read leaves the value as it stood; the tests still run on it.
+    std::wstring value;
+    if (auto read = OggettoShell->Read(settings::kEsegui); read.ok()) {
+        value = read.value();
+    } else if (StartupFailure(read.failure(), ReadOf::Esegui) == Go::Stop) {
+        return;
+    }
+    if (value == settings::kNoAdminDefault) window_.SetChecked(CheckItem::Admin, false);
+    if (value == settings::kAdminDefault) window_.SetChecked(CheckItem::Admin, true);
+
+    value = L"";
+    if (auto read = OggettoShell->Read(settings::kRunValue); read.ok()) {
+        value = read.value();
+    } else if (StartupFailure(read.failure(), ReadOf::RunValue) == Go::Stop) {
+        return;
+    }
+    window_.SetChecked(CheckItem::Avvio, !value.empty());
+
+    Dischi = {L"C:\\", L"D:\\"};
+    CartelleProgrammi = {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"};
+    DetectInstalledApplications();
+
+    if (NumeroInstallate == 0) {
+        window_.MessageBox(kNothingInstalled, L"Form load", BoxStyle::Information);
+        window_.EndProgram();
+        return;
+    }
+
+    PosizionaBottoni(NumeroInstallate);
+    window_.SetTitle(TitoloFinestra);
+    PlaceWindow();
+    window_.SetPointer(Pointer::Default);
+}
+
+void FrmTorvane::DetectInstalledApplications() {
+    PercorsiApplicazioni.assign(kButtonCount, std::wstring());
+    Installate.assign(kButtonCount, false);
+    for (std::int16_t i = 0; i < kButtonCount; ++i) {
+        window_.SetButtonEnabled(i, VerificaInstallazione(i));
+        Installate[i] = window_.ButtonEnabled(i);
+        if (Installate[i]) ++NumeroInstallate;
+        window_.PumpEvents();
+    }
+}
+
+// Centred horizontally, with one third of the free height above the window.
+void FrmTorvane::PlaceWindow() {
+    const Size screen = window_.ScreenSize();
+    const Size outer = window_.OuterSize();
+    window_.SetPosition((screen.width - outer.width) / 2.0, (screen.height - outer.height) / 3.0);
+}
+
+FrmTorvane::Go FrmTorvane::StartupWrite(const std::wstring& path, const std::wstring& data) {
+    const Outcome outcome = OggettoShell->Write(path, data);
+    return outcome ? StartupFailure(*outcome) : Go::On;
+}
+
+// The start-up failure handling: decides, one failed operation at a time,
+// whether start-up goes on with the next operation or stops here.
+FrmTorvane::Go FrmTorvane::StartupFailure(const Failure& failure, ReadOf failedRead) {
+    window_.SetPointer(Pointer::Default);
+    const auto report = [&] {
+        window_.MessageBox(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description, L"Form Load",
+                           BoxStyle::Critical);
+    };
+    switch (failure.code) {
+        case codes::kInvalidCall:
+            return Go::On;
+        case codes::kNotFound:
+            // Recreate only the value whose read failed, with its default: a
+            // missing "Esegui" must not cost the user the auto-start setting.
+            if (failedRead == ReadOf::RunValue) return StartupWrite(settings::kRunValue, L"");
+            if (failedRead == ReadOf::Esegui) return StartupWrite(settings::kEsegui, settings::kNoAdminDefault);
+            return Go::On;
+        case codes::kAccessDenied:
+            // A standard user may not write under HKEY_LOCAL_MACHINE: say so
+            // once, then let the panel open all the same.
+            if (!refusalReported_) {
+                refusalReported_ = true;
+                report();
+            }
+            return Go::On;
+        default:
+            report();
+            return Go::Stop;
+    }
+}
+
+}  // namespace torvane

@@ -1,0 +1,8 @@
+# Host build: the portable code under sanitizers, with its unit tests.
+set(TORVANE_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+target_compile_options(torvane_core PRIVATE -Wall -Wextra -Werror ${TORVANE_SANITIZE})
+target_link_options(torvane_core PUBLIC ${TORVANE_SANITIZE})
+
+find_package(GTest REQUIRED)
+enable_testing()
+add_subdirectory(tests/unit)

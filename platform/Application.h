@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Failure.h"
+
+namespace torvane {
+
+struct TopLevelWindow {
+    std::uintptr_t handle;
+    std::wstring title;
+};
+
+// What the program needs to know about itself and its siblings.
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual bool AnotherInstanceRunning() = 0;
+    virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
+    virtual Outcome Activate(std::uintptr_t handle) = 0;
+    // The folder of the running executable, as the system reports it.
+    virtual std::wstring OwnFolder() = 0;
+    // The executable's file name without its extension.
+    virtual std::wstring ExeBaseName() = 0;
+};
+
+}  // namespace torvane

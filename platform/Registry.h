@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Failure.h"
+
+namespace torvane {
+
+// Registry access by full path ("HKEY_LOCAL_MACHINE\SOFTWARE\...\Name"), in
+// the registry view of the program's own process.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // The value's data as text; fails with codes::kNotFound when the value or
+    // its key is missing. Data of another type reads as a non-empty text that
+    // names its type.
+    virtual Result<std::wstring> Read(const std::wstring& fullPath) = 0;
+    // Stores text as REG_SZ, creating the key when missing. A path ending in
+    // a backslash sets the key's default value.
+    virtual Outcome Write(const std::wstring& fullPath, const std::wstring& data) = 0;
+    // Status of opening a key under HKEY_LOCAL_MACHINE for reading:
+    // 0 present, 2 missing, 5 access denied, or another system code.
+    virtual std::int32_t OpenKeyStatus(const std::wstring& subKey) = 0;
+};
+
+}  // namespace torvane

@@ -1,0 +1,58 @@
+#pragma once
+#include <string>
+
+namespace torvane {
+
+// Positions and sizes are in twips (1/1440 inch).
+struct Rect {
+    int left, top, width, height;
+    bool operator==(const Rect&) const = default;
+};
+struct Size {
+    int width, height;
+    bool operator==(const Size&) const = default;
+};
+
+enum class BoxStyle { Information, Question, Exclamation, Critical };
+enum class Answer { Ok, Yes, No };
+enum class Pointer { Busy, Default };
+enum class CheckItem { Avvio, Admin };
+
+// The window toolkit as the program sees frmTorvane, fraBase and
+// cmdApplicazioni, plus message boxes and the process-wide bits.
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual std::wstring Title() = 0;
+    virtual void SetTitle(const std::wstring& title) = 0;
+    virtual Size OuterSize() = 0;
+    virtual void SetOuterWidth(int width) = 0;
+    virtual void SetOuterHeight(int height) = 0;
+    virtual void SetPosition(double left, double top) = 0;
+    virtual Size ScreenSize() = 0;
+    virtual void SendToBottom() = 0;
+
+    virtual Size FrameSize() = 0;
+    virtual void MoveFrame(const Rect& rect) = 0;
+
+    virtual bool ButtonEnabled(int index) = 0;
+    virtual void SetButtonEnabled(int index, bool enabled) = 0;
+    virtual void SetButtonVisible(int index, bool visible) = 0;
+    virtual void MoveButton(int index, const Rect& rect) = 0;
+
+    virtual bool Checked(CheckItem item) = 0;
+    virtual void SetChecked(CheckItem item, bool checked) = 0;
+
+    // Yes/No boxes answer Yes or No, the others Ok.
+    virtual Answer MessageBox(const std::wstring& prompt, const std::wstring& title, BoxStyle style) = 0;
+    virtual void Beep() = 0;
+    virtual void SetPointer(Pointer pointer) = 0;
+    virtual void PumpEvents() = 0;
+    // Asks the window to close, as its close box does.
+    virtual void Close() = 0;
+    // Ends the process at once.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace torvane
