@@ -50,7 +50,7 @@ void FrmTorvane::Form_Load() {
     DetectInstalledApplications();
 
     if (NumeroInstallate == 0) {
-        window_.MessageBox(kNothingInstalled, L"Form load", BoxStyle::Information);
+        window_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
         window_.EndProgram();
         return;
     }
@@ -89,7 +89,7 @@ FrmTorvane::Go FrmTorvane::StartupWrite(const std::wstring& path, const std::wst
 FrmTorvane::Go FrmTorvane::StartupFailure(const Failure& failure, ReadOf failedRead) {
     window_.SetPointer(Pointer::Default);
     const auto report = [&] {
-        window_.MessageBox(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description, L"Form Load",
+        window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description, L"Form Load",
                            BoxStyle::Critical);
     };
     switch (failure.code) {

@@ -31,7 +31,7 @@ bool FrmTorvane::VerificaInstallazione(std::int16_t index) {
             if (!found.ok()) {
                 const Failure& failure = found.failure();
                 if (failure.code != codes::kBadFileName) {
-                    window_.MessageBox(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description,
+                    window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description,
                                        L"Torvane", BoxStyle::Critical);
                 }
                 return false;

@@ -34,7 +34,7 @@ std::wstring FrmTorvane::MessaggioRisultato(std::int32_t code) {
     for (const auto& entry : kResultTexts) {
         if (code >= entry.from && code <= entry.to) return entry.text;
     }
-    window_.MessageBox(L"Return value = " + std::to_wstring(code), L"Return value", BoxStyle::Information);
+    window_.ShowMessage(L"Return value = " + std::to_wstring(code), L"Return value", BoxStyle::Information);
     return L"";
 }
 

@@ -57,7 +57,7 @@ FrmTorvane::Trap FrmTorvane::LaunchTrap(const Failure& failure) {
             Occupato = false;
             return Trap::End;
         default:
-            window_.MessageBox(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description,
+            window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description,
                                L"CMDApplicazioni", BoxStyle::Critical);
             return Trap::Continue;
     }

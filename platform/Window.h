@@ -45,7 +45,7 @@ public:
     virtual void SetChecked(CheckItem item, bool checked) = 0;
 
     // Yes/No boxes answer Yes or No, the others Ok.
-    virtual Answer MessageBox(const std::wstring& prompt, const std::wstring& title, BoxStyle style) = 0;
+    virtual Answer ShowMessage(const std::wstring& prompt, const std::wstring& title, BoxStyle style) = 0;
     virtual void Beep() = 0;
     virtual void SetPointer(Pointer pointer) = 0;
     virtual void PumpEvents() = 0;

@@ -22,7 +22,7 @@ void FrmTorvane::mnuOpzioniAdmin_Click() {
         if (auto read = OggettoShell->Read(kEsegui); read.ok()) value = read.value();
     };
     const auto ask = [&](const wchar_t* prompt) {
-        return window_.MessageBox(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
+        return window_.ShowMessage(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
     };
 
     readInto();
@@ -36,7 +36,7 @@ void FrmTorvane::mnuOpzioniAdmin_Click() {
         readInto();
         if (value == kAdminDefault) {
             window_.SetChecked(CheckItem::Admin, true);
-            window_.MessageBox(kActivated, kTitle, BoxStyle::Information);
+            window_.ShowMessage(kActivated, kTitle, BoxStyle::Information);
             return;
         }
     }
@@ -47,7 +47,7 @@ void FrmTorvane::mnuOpzioniAdmin_Click() {
         readInto();
         if (value == kNoAdminDefault) {
             window_.SetChecked(CheckItem::Admin, false);
-            window_.MessageBox(kDeactivated, kTitle, BoxStyle::Information);
+            window_.ShowMessage(kDeactivated, kTitle, BoxStyle::Information);
         }
     }
 }

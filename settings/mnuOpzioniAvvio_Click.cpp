@@ -17,7 +17,7 @@ constexpr wchar_t kDeactivated[] = L"Opzione disattivata    ";
 // confirmed only when the value read back shows it.
 void FrmTorvane::mnuOpzioniAvvio_Click() {
     const auto ask = [&](const wchar_t* prompt) {
-        return window_.MessageBox(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
+        return window_.ShowMessage(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
     };
     // An absent value reads as empty; an unreadable one as the caller says.
     const auto runValueIsEmpty = [&](bool whenUnreadable) {
@@ -35,7 +35,7 @@ void FrmTorvane::mnuOpzioniAvvio_Click() {
                             settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName()));
         if (runValueIsEmpty(true)) return;
         window_.SetChecked(CheckItem::Avvio, true);
-        window_.MessageBox(kActivated, kTitle, BoxStyle::Information);
+        window_.ShowMessage(kActivated, kTitle, BoxStyle::Information);
         return;
     }
 
@@ -43,7 +43,7 @@ void FrmTorvane::mnuOpzioniAvvio_Click() {
     OggettoShell->Write(settings::kRunValue, L"");
     if (!runValueIsEmpty(false)) return;
     window_.SetChecked(CheckItem::Avvio, false);
-    window_.MessageBox(kDeactivated, kTitle, BoxStyle::Information);
+    window_.ShowMessage(kDeactivated, kTitle, BoxStyle::Information);
 }
 
 }  // namespace torvane

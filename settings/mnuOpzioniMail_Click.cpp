@@ -10,7 +10,7 @@ void FrmTorvane::mnuOpzioniMail_Click() {
                              std::to_wstring(version_.revision) + L"&body=  ";
     const std::int32_t code = platform_.shell.Execute(false, L"open", url, std::nullopt);
     if (code <= 32) {
-        window_.MessageBox(L"Impossibile avviare il programma di posta elettronica (" + std::to_wstring(code) + L")",
+        window_.ShowMessage(L"Impossibile avviare il programma di posta elettronica (" + std::to_wstring(code) + L")",
                            L"Torvane e-mail", BoxStyle::Exclamation);
     }
 }

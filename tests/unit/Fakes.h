@@ -54,7 +54,7 @@ public:
     void MoveButton(int i, const Rect& r) override { buttons.at(i).rect = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    Answer MessageBox(const std::wstring& prompt, const std::wstring& t, BoxStyle style) override {
+    Answer ShowMessage(const std::wstring& prompt, const std::wstring& t, BoxStyle style) override {
         boxes.push_back({prompt, t, style});
         if (style != BoxStyle::Question) return Answer::Ok;
         if (answers.empty()) return Answer::No;

@@ -1,0 +1,35 @@
+enable_language(RC)
+# Torvane.exe for 32-bit Windows: static runtime, GUI subsystem, Unicode,
+# importing only the system's own DLLs.
+set(TORVANE_WIN32_FLAGS -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
+    -D_WIN32_WINNT=0x0601 -DWINVER=0x0601)
+set(TORVANE_LINK_FLAGS -static -static-libgcc -static-libstdc++ -municode -mwindows -s
+    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat)
+target_compile_options(torvane_core PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-sections -fdata-sections)
+
+set(ICONS ${CMAKE_SOURCE_DIR}/resources/icons)
+set(MANIFEST ${CMAKE_SOURCE_DIR}/resources/torvane.manifest)
+configure_file(resources/torvane.rc.in ${CMAKE_BINARY_DIR}/generated/torvane.rc @ONLY)
+
+add_library(torvane_win32 STATIC
+  platform/win32/Errors.cpp
+  platform/win32/Win32Application.cpp
+  platform/win32/Win32FileSystem.cpp
+  platform/win32/Win32Processes.cpp
+  platform/win32/Win32Registry.cpp
+  platform/win32/Win32Shell.cpp
+  platform/win32/Win32Window.cpp
+)
+target_compile_options(torvane_win32 PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-sections -fdata-sections)
+target_link_libraries(torvane_win32 PUBLIC torvane_core comctl32 uxtheme shell32 ole32 advapi32 user32 gdi32)
+
+add_executable(Torvane WIN32 app/WinMain.cpp ${CMAKE_BINARY_DIR}/generated/torvane.rc)
+target_compile_options(Torvane PRIVATE ${TORVANE_WIN32_FLAGS})
+target_link_options(Torvane PRIVATE ${TORVANE_LINK_FLAGS})
+target_link_libraries(Torvane PRIVATE torvane_win32)
+set_source_files_properties(${CMAKE_BINARY_DIR}/generated/torvane.rc PROPERTIES
+  OBJECT_DEPENDS "${MANIFEST};${ICONS}/torvane.ico")
+
+enable_testing()
+add_subdirectory(tests/e2e)
+add_subdirectory(bench)

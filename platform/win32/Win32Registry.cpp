@@ -1,0 +1,71 @@
+#include <vector>
+
+#include "platform/win32/Errors.h"
+#include "platform/win32/Win32Services.h"
+#include "settings/RegistryPath.h"
+
+namespace torvane::win32 {
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+const wchar_t* ValueName(const RegistryPath& path) {
+    return path.valueName.empty() ? nullptr : path.valueName.c_str();
+}
+
+}  // namespace
+
+Result<std::wstring> Win32Registry::Read(const std::wstring& fullPath) {
+    const auto path = ParseRegistryPath(fullPath);
+    if (!path) return Win32Failure(ERROR_INVALID_PARAMETER);
+    UniqueKey key;
+    if (LONG status = RegOpenKeyExW(RootKey(path->root), path->subKey.c_str(), 0, KEY_QUERY_VALUE, key.out())) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    // The size may grow between the two calls; ask until the data fits.
+    std::vector<BYTE> data;
+    DWORD type = 0;
+    for (;;) {
+        DWORD size = static_cast<DWORD>(data.size());
+        const LONG status = RegQueryValueExW(key.get(), ValueName(*path), nullptr, &type,
+                                             data.empty() ? nullptr : data.data(), &size);
+        if (status == ERROR_SUCCESS && !data.empty()) {
+            data.resize(size);
+            break;
+        }
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return Win32Failure(static_cast<DWORD>(status));
+        data.resize(size + sizeof(wchar_t));
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        // Not text: never one of the stored words, never empty.
+        return L"[REG " + std::to_wstring(type) + L"]";
+    }
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+    if (const auto end = text.find(L'\0'); end != std::wstring::npos) text.resize(end);
+    return text;
+}
+
+Outcome Win32Registry::Write(const std::wstring& fullPath, const std::wstring& data) {
+    const auto path = ParseRegistryPath(fullPath);
+    if (!path) return Win32Failure(ERROR_INVALID_PARAMETER);
+    UniqueKey key;
+    if (LONG status = RegCreateKeyExW(RootKey(path->root), path->subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                      nullptr, key.out(), nullptr)) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    if (LONG status = RegSetValueExW(key.get(), ValueName(*path), 0, REG_SZ,
+                                     reinterpret_cast<const BYTE*>(data.c_str()), bytes)) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    return std::nullopt;
+}
+
+std::int32_t Win32Registry::OpenKeyStatus(const std::wstring& subKey) {
+    UniqueKey key;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ, key.out());
+}
+
+}  // namespace torvane::win32

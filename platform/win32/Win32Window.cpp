@@ -1,0 +1,426 @@
+#include "platform/win32/Win32Window.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <cmath>
+
+#include "app/Design.h"
+
+namespace torvane::win32 {
+namespace {
+
+constexpr wchar_t kMainClass[] = L"TorvaneFrmTorvane";
+constexpr wchar_t kFrameClass[] = L"TorvaneFraBase";
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+constexpr int kIconResourceBase = 100;
+
+UINT DpiOf(HWND hwnd) {
+    // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (hwnd != nullptr && getDpiForWindow != nullptr) {
+        if (const UINT dpi = getDpiForWindow(hwnd)) return dpi;
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+HFONT CourierNew(int tenthsOfPoint, UINT dpi) {
+    return CreateFontW(-MulDiv(tenthsOfPoint, static_cast<int>(dpi), 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       FIXED_PITCH | FF_MODERN, design::kFontFace);
+}
+
+void RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC frameProc) {
+    WNDCLASSEXW main{};
+    main.cbSize = sizeof(main);
+    main.style = CS_DBLCLKS;
+    main.lpfnWndProc = mainProc;
+    main.hInstance = instance;
+    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    main.lpszClassName = kMainClass;
+    RegisterClassExW(&main);
+
+    WNDCLASSEXW frame = main;
+    frame.lpfnWndProc = frameProc;
+    frame.hIcon = nullptr;
+    frame.lpszClassName = kFrameClass;
+    RegisterClassExW(&frame);
+}
+
+}  // namespace
+
+Win32Window::Win32Window(HINSTANCE instance, const std::wstring& contactAddress) : instance_(instance) {
+    RegisterClasses(instance, MainProc, FrameProc);
+    dpi_ = DpiOf(nullptr);
+    CreateControls(instance, contactAddress);
+}
+
+Win32Window::~Win32Window() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contactAddress) {
+    HMENU bar = CreateMenu();
+    popup_ = CreatePopupMenu();
+    for (const design::MenuEntry& entry : design::OptionsMenu(contactAddress)) {
+        if (entry.id == 0) {
+            AppendMenuW(popup_, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(popup_, MF_STRING, static_cast<UINT_PTR>(entry.id), entry.caption.c_str());
+        }
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup_), design::kMenuTitle);
+
+    hwnd_ = CreateWindowExW(kMainExStyle, kMainClass, design::kTitle, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, bar, instance, this);
+    dpi_ = DpiOf(hwnd_);
+
+    // The designed client area at its designed place, as an outer rectangle.
+    RECT outer{Px(design::kClientLeft), Px(design::kClientTop), Px(design::kClientLeft + design::kClientSize.width),
+               Px(design::kClientTop + design::kClientSize.height)};
+    AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
+    const double twipsPerPixel = 1440.0 / dpi_;
+    left_ = outer.left * twipsPerPixel;
+    top_ = outer.top * twipsPerPixel;
+    outer_ = {static_cast<int>(std::lround((outer.right - outer.left) * twipsPerPixel)),
+              static_cast<int>(std::lround((outer.bottom - outer.top) * twipsPerPixel))};
+
+    frame_ = design::kFrame;
+    frameHwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                                 0, 0, 0, hwnd_, nullptr, instance, this);
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+        const design::ButtonDesign look = design::Button(i);
+        Button& button = buttons_[static_cast<std::size_t>(i)];
+        button.rect = look.rect;
+        button.iconPixels = look.iconPixels;
+        button.hwnd = CreateWindowExW(0, L"BUTTON", look.caption.c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, frameHwnd_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(design::kFirstButtonId + i)),
+                                      instance, nullptr);
+        if (!look.tooltip.empty()) {
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = frameHwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(button.hwnd);
+            tool.lpszText = const_cast<wchar_t*>(look.tooltip.c_str());
+            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    LoadDpiResources();
+    ApplyWindowRect();
+}
+
+// Fonts and pictures drawn at the window's current DPI.
+void Win32Window::LoadDpiResources() {
+    windowFont_.reset(CourierNew(design::kWindowFontTenthsOfPoint, dpi_));
+    buttonFont_.reset(CourierNew(design::kButtonFontTenthsOfPoint, dpi_));
+    windowIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                    MulDiv(32, static_cast<int>(dpi_), 96),
+                                                    MulDiv(32, static_cast<int>(dpi_), 96), LR_DEFAULTCOLOR)));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+        Button& button = buttons_[static_cast<std::size_t>(i)];
+        SendMessageW(button.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+        if (button.iconPixels == 0) continue;
+        const int pixels = MulDiv(button.iconPixels, static_cast<int>(dpi_), 96);
+        button.icon.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResourceBase + i),
+                                                        IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
+    }
+    SendMessageW(frameHwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+}
+
+int Win32Window::Px(double twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
+
+void Win32Window::ApplyWindowRect() {
+    SetWindowPos(hwnd_, nullptr, Px(left_), Px(top_), Px(outer_.width), Px(outer_.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyControl(frameHwnd_, frame_);
+    for (const Button& button : buttons_) ApplyControl(button.hwnd, button.rect);
+}
+
+void Win32Window::ApplyControl(HWND control, const Rect& rect) {
+    MoveWindow(control, Px(rect.left), Px(rect.top), Px(rect.width), Px(rect.height), TRUE);
+}
+
+void Win32Window::Show() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+    for (const Button& button : buttons_) {
+        if (IsWindowVisible(button.hwnd) && IsWindowEnabled(button.hwnd)) {
+            SetFocus(button.hwnd);
+            break;
+        }
+    }
+}
+
+int Win32Window::RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+// Standard dialog navigation: Tab and Shift+Tab move between the buttons,
+// Space and Enter press the focused one.
+void Win32Window::Dispatch(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && GetParent(focus) == frameHwnd_) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+            return;
+        }
+    }
+    if (IsDialogMessageW(hwnd_, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void Win32Window::PumpEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
+std::wstring Win32Window::Title() {
+    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, title.data(), static_cast<int>(title.size()))));
+    return title;
+}
+
+void Win32Window::SetTitle(const std::wstring& title) { SetWindowTextW(hwnd_, title.c_str()); }
+
+void Win32Window::SetOuterWidth(int width) {
+    outer_.width = width;
+    ApplyWindowRect();
+}
+
+void Win32Window::SetOuterHeight(int height) {
+    outer_.height = height;
+    ApplyWindowRect();
+}
+
+void Win32Window::SetPosition(double left, double top) {
+    left_ = left;
+    top_ = top;
+    ApplyWindowRect();
+}
+
+Size Win32Window::ScreenSize() {
+    const double twipsPerPixel = 1440.0 / dpi_;
+    return {static_cast<int>(std::lround(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel)),
+            static_cast<int>(std::lround(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel))};
+}
+
+void Win32Window::SendToBottom() { SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE); }
+
+void Win32Window::MoveFrame(const Rect& rect) {
+    frame_ = rect;
+    ApplyControl(frameHwnd_, frame_);
+}
+
+bool Win32Window::ButtonEnabled(int index) { return IsWindowEnabled(buttons_.at(index).hwnd) != FALSE; }
+
+void Win32Window::SetButtonEnabled(int index, bool enabled) { EnableWindow(buttons_.at(index).hwnd, enabled); }
+
+void Win32Window::SetButtonVisible(int index, bool visible) {
+    ShowWindow(buttons_.at(index).hwnd, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Window::MoveButton(int index, const Rect& rect) {
+    Button& button = buttons_.at(index);
+    button.rect = rect;
+    ApplyControl(button.hwnd, rect);
+}
+
+bool Win32Window::Checked(CheckItem item) {
+    const UINT id = item == CheckItem::Avvio ? design::kMenuAvvio : design::kMenuAdmin;
+    return (GetMenuState(popup_, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void Win32Window::SetChecked(CheckItem item, bool checked) {
+    const UINT id = item == CheckItem::Avvio ? design::kMenuAvvio : design::kMenuAdmin;
+    CheckMenuItem(popup_, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+Answer Win32Window::ShowMessage(const std::wstring& prompt, const std::wstring& title, BoxStyle style) {
+    UINT flags = MB_OK;
+    switch (style) {
+        case BoxStyle::Information: flags = MB_OK | MB_ICONINFORMATION; break;
+        case BoxStyle::Question: flags = MB_YESNO | MB_ICONQUESTION; break;
+        case BoxStyle::Exclamation: flags = MB_OK | MB_ICONEXCLAMATION; break;
+        case BoxStyle::Critical: flags = MB_OK | MB_ICONHAND; break;
+    }
+    switch (::MessageBoxW(hwnd_, prompt.c_str(), title.c_str(), flags)) {
+        case IDYES: return Answer::Yes;
+        case IDNO: return Answer::No;
+        default: return Answer::Ok;
+    }
+}
+
+void Win32Window::Beep() { MessageBeep(MB_OK); }
+
+void Win32Window::SetPointer(Pointer pointer) {
+    busy_ = pointer == Pointer::Busy;
+    SetCursor(LoadCursorW(nullptr, busy_ ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Window::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+void Win32Window::EndProgram() { ExitProcess(0); }
+
+void Win32Window::DrawButton(const DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.CtlID) - design::kFirstButtonId;
+    if (index < 0 || index >= static_cast<int>(buttons_.size())) return;
+    const Button& button = buttons_[static_cast<std::size_t>(index)];
+    const bool pushed = item.itemState & ODS_SELECTED;
+    const bool disabled = item.itemState & ODS_DISABLED;
+    RECT face = item.rcItem;
+    const HDC dc = item.hDC;
+
+    if (HTHEME theme = IsAppThemed() ? OpenThemeData(item.hwndItem, L"BUTTON") : nullptr) {
+        const int state = disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL;
+        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &face, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawFrameControl(dc, &face, DFC_BUTTON,
+                         DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
+    }
+
+    // The picture centred in the upper part, the caption centred below it.
+    const int margin = MulDiv(6, static_cast<int>(dpi_), 96);
+    const int shift = pushed ? 1 : 0;
+    int captionTop = face.top + margin;
+    if (button.icon) {
+        const int pixels = MulDiv(button.iconPixels, static_cast<int>(dpi_), 96);
+        DrawIconEx(dc, face.left + (face.right - face.left - pixels) / 2 + shift, face.top + margin + shift,
+                   button.icon.get(), pixels, pixels, 0, nullptr, DI_NORMAL);
+        captionTop += pixels + margin / 2;
+    }
+    wchar_t caption[128];
+    const int length = GetWindowTextW(item.hwndItem, caption, static_cast<int>(std::size(caption)));
+    RECT text{face.left + shift, captionTop + shift, face.right + shift, face.bottom - margin + shift};
+    const HGDIOBJ oldFont = SelectObject(dc, buttonFont_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(dc, caption, length, &text, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = face;
+        InflateRect(&focus, -margin / 2, -margin / 2);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK Win32Window::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self != nullptr ? self->OnMainMessage(message, wParam, lParam)
+                           : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr || self->frameHwnd_ != hwnd) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->OnFrameMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0 && events_ != nullptr) events_->MenuChosen(LOWORD(wParam));
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (events_ != nullptr) events_->BackgroundDoubleClicked();
+            return 0;
+        case WM_CLOSE:
+            if (events_ != nullptr) events_->CloseRequested();
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && events_ != nullptr) events_->CloseRequested();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_SETCURSOR:
+            if (busy_) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(windowFont_.get());
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            left_ = suggested->left * 1440.0 / dpi_;
+            top_ = suggested->top * 1440.0 / dpi_;
+            LoadDpiResources();
+            ApplyWindowRect();
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Win32Window::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = BeginPaint(frameHwnd_, &paint);
+            RECT edge;
+            GetClientRect(frameHwnd_, &edge);
+            DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+            EndPaint(frameHwnd_, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            if (events_ != nullptr) events_->FrameDoubleClicked();
+            return 0;
+        case WM_COMMAND: {
+            const int index = LOWORD(wParam) - design::kFirstButtonId;
+            if (HIWORD(wParam) == BN_CLICKED && index >= 0 && index < static_cast<int>(buttons_.size()) &&
+                events_ != nullptr) {
+                events_->ButtonClicked(index);
+            }
+            return 0;
+        }
+        case WM_DRAWITEM:
+            DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        default:
+            return DefWindowProcW(frameHwnd_, message, wParam, lParam);
+    }
+}
+
+}  // namespace torvane::win32
