@@ -33,3 +33,5 @@ set_source_files_properties(${CMAKE_BINARY_DIR}/generated/torvane.rc PROPERTIES
 enable_testing()
 add_subdirectory(tests/e2e)
 add_subdirectory(bench)
+
+add_test(NAME imports_and_size COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:Torvane> 1048576)

@@ -1,10 +1,17 @@
 #!/bin/bash
 # Runs the end-to-end tests in a throw-away Wine prefix under Xvfb.
-# Usage: run.sh BUILD_DIR [gtest arguments]
+# Usage: run.sh BUILD_DIR ARCH [gtest arguments]; ARCH is win32 or win64.
+# Exits 77 (skipped) when this host cannot run that build under Wine.
 set -eu
-build=$(cd "$1" && pwd); shift
+build=$(cd "$1" && pwd)
+arch=$2
+shift 2
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 pick_loader
+if [ "$arch" != "$TORVANE_ARCH" ]; then
+    echo "skipped: this host runs the $TORVANE_ARCH build under Wine, not $arch"
+    exit 77
+fi
 export TORVANE_XVFB=1
 trap stop_all EXIT
 start_display

@@ -1,0 +1,87 @@
+// Measures, under Wine, the time from process start to the first visible
+// window, for Torvane.exe and for a minimal program, in alternating pairs.
+// Usage: startup.exe TORVANE_EXE MINIMAL_EXE [PAIRS]
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Search {
+    DWORD pid;
+    bool found;
+};
+
+BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->pid && IsWindowVisible(hwnd)) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Milliseconds until the program shows a window; it is then stopped.
+double TimeToWindow(const std::wstring& exe) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    const auto start = std::chrono::steady_clock::now();
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        return -1;
+    }
+    Search search{process.dwProcessId, false};
+    while (!search.found && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) Sleep(1);
+    }
+    const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return search.found ? elapsed : -1;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup.exe TORVANE_EXE MINIMAL_EXE [PAIRS]\n");
+        return 2;
+    }
+    const int pairs = argc > 3 ? _wtoi(argv[3]) : 15;
+    TimeToWindow(argv[1]);  // the first start writes the settings; not counted
+    TimeToWindow(argv[2]);
+    std::vector<double> panel, minimal, ratios;
+    for (int i = 0; i < pairs; ++i) {
+        const double p = TimeToWindow(argv[1]);
+        const double m = TimeToWindow(argv[2]);
+        if (p < 0 || m < 0) {
+            std::fprintf(stderr, "a program did not show its window\n");
+            return 1;
+        }
+        panel.push_back(p);
+        minimal.push_back(m);
+        ratios.push_back(p / m);
+    }
+    std::printf("pairs: %d\n", pairs);
+    std::printf("Torvane.exe, median ms to window:  %.1f\n", Median(panel));
+    std::printf("minimal.exe, median ms to window:  %.1f\n", Median(minimal));
+    std::printf("median of per-pair ratios:         %.3f\n", Median(ratios));
+    return 0;
+}
