@@ -1,7 +1,5 @@
 // Torvane.exe: builds the Win32 platform, runs start-up and then the window.
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 
 #include "BuildInfo.h"
 #include "app/Design.h"
@@ -30,11 +28,6 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // The shell wants an apartment for mailto: handlers and elevation prompts.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     win32::Win32Window window(instance, build::kContactAddress);
     win32::Win32FileSystem files;
     win32::Win32Registry registry;

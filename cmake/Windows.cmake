@@ -13,6 +13,7 @@ configure_file(resources/torvane.rc.in ${CMAKE_BINARY_DIR}/generated/torvane.rc 
 
 add_library(torvane_win32 STATIC
   platform/win32/Errors.cpp
+  platform/win32/PictureButton.cpp
   platform/win32/Win32Application.cpp
   platform/win32/Win32FileSystem.cpp
   platform/win32/Win32Processes.cpp
@@ -21,7 +22,7 @@ add_library(torvane_win32 STATIC
   platform/win32/Win32Window.cpp
 )
 target_compile_options(torvane_win32 PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-sections -fdata-sections)
-target_link_libraries(torvane_win32 PUBLIC torvane_core comctl32 uxtheme shell32 ole32 advapi32 user32 gdi32)
+target_link_libraries(torvane_win32 PUBLIC torvane_core advapi32 user32 gdi32)
 
 add_executable(Torvane WIN32 app/WinMain.cpp ${CMAKE_BINARY_DIR}/generated/torvane.rc)
 target_compile_options(Torvane PRIVATE ${TORVANE_WIN32_FLAGS})

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "app/Design.h"
+#include "platform/win32/LateBound.h"
+#include "platform/win32/PictureButton.h"
 
 namespace torvane::win32 {
 namespace {
@@ -43,7 +45,6 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC frameProc) {
     main.style = CS_DBLCLKS;
     main.lpfnWndProc = mainProc;
     main.hInstance = instance;
-    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     main.lpszClassName = kMainClass;
@@ -54,7 +55,22 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC frameProc) {
     frame.hIcon = nullptr;
     frame.lpszClassName = kFrameClass;
     RegisterClassExW(&frame);
+    RegisterPictureButton(instance);
 }
+
+// The visual style of push buttons, where one is in force.
+struct Theme {
+    decltype(&IsAppThemed) isAppThemed = LateBound<decltype(&IsAppThemed)>(L"uxtheme.dll", "IsAppThemed");
+    decltype(&OpenThemeData) open = LateBound<decltype(&OpenThemeData)>(L"uxtheme.dll", "OpenThemeData");
+    decltype(&DrawThemeBackground) drawBackground =
+        LateBound<decltype(&DrawThemeBackground)>(L"uxtheme.dll", "DrawThemeBackground");
+    decltype(&CloseThemeData) close = LateBound<decltype(&CloseThemeData)>(L"uxtheme.dll", "CloseThemeData");
+
+    HTHEME Open(HWND hwnd) const {
+        if (!isAppThemed || !open || !drawBackground || !close || !isAppThemed()) return nullptr;
+        return open(hwnd, L"BUTTON");
+    }
+};
 
 }  // namespace
 
@@ -95,70 +111,106 @@ void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contact
               static_cast<int>(std::lround((outer.bottom - outer.top) * twipsPerPixel))};
 
     frame_ = design::kFrame;
-    frameHwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                                 0, 0, 0, hwnd_, nullptr, instance, this);
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+    frameHwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                                 hwnd_, nullptr, instance, this);
+    // Buttons are made when first shown, at their place: those of missing
+    // applications never are.
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
         const design::ButtonDesign look = design::Button(i);
-        Button& button = buttons_[static_cast<std::size_t>(i)];
-        button.rect = look.rect;
-        button.iconPixels = look.iconPixels;
-        button.hwnd = CreateWindowExW(0, L"BUTTON", look.caption.c_str(),
-                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, frameHwnd_,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(design::kFirstButtonId + i)),
-                                      instance, nullptr);
-        if (!look.tooltip.empty()) {
-            TOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = frameHwnd_;
-            tool.uId = reinterpret_cast<UINT_PTR>(button.hwnd);
-            tool.lpszText = const_cast<wchar_t*>(look.tooltip.c_str());
-            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
+        buttons_[static_cast<std::size_t>(i)].rect = look.rect;
+        buttons_[static_cast<std::size_t>(i)].iconPixels = look.iconPixels;
     }
     LoadDpiResources();
-    ApplyWindowRect();
+}
+
+void Win32Window::LoadWindowIcon() {
+    const int pixels = GetSystemMetrics(SM_CXICON);
+    windowIcon_.reset(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
+}
+
+// Tooltips only for the buttons that can be seen, once the window shows: the
+// common controls need not slow down the start.
+void Win32Window::AddTooltips() {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    // Plain LoadLibrary, so that the manifest picks version 6.
+    const HMODULE controls = LoadLibraryW(L"comctl32.dll");
+    const auto init = controls ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(
+                                     GetProcAddress(controls, "InitCommonControlsEx")))
+                               : nullptr;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    if (init == nullptr || !init(&classes)) return;
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+        const Button& button = buttons_[static_cast<std::size_t>(i)];
+        const std::wstring tooltip = design::Button(i).tooltip;
+        if (button.hwnd == nullptr || !button.visible || tooltip.empty()) continue;
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = frameHwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(button.hwnd);
+        tool.lpszText = const_cast<wchar_t*>(tooltip.c_str());
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 // Fonts and pictures drawn at the window's current DPI.
 void Win32Window::LoadDpiResources() {
     windowFont_.reset(CourierNew(design::kWindowFontTenthsOfPoint, dpi_));
     buttonFont_.reset(CourierNew(design::kButtonFontTenthsOfPoint, dpi_));
-    windowIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                    MulDiv(32, static_cast<int>(dpi_), 96),
-                                                    MulDiv(32, static_cast<int>(dpi_), 96), LR_DEFAULTCOLOR)));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-        Button& button = buttons_[static_cast<std::size_t>(i)];
-        SendMessageW(button.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
-        if (button.iconPixels == 0) continue;
-        const int pixels = MulDiv(button.iconPixels, static_cast<int>(dpi_), 96);
-        button.icon.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResourceBase + i),
-                                                        IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
-    }
-    SendMessageW(frameHwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+    for (Button& button : buttons_) button.icon.reset();  // loaded afresh at the new size when next drawn
 }
 
 int Win32Window::Px(double twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
 
 void Win32Window::ApplyWindowRect() {
+    if (!laidOut_) return;
     SetWindowPos(hwnd_, nullptr, Px(left_), Px(top_), Px(outer_.width), Px(outer_.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyControl(frameHwnd_, frame_);
-    for (const Button& button : buttons_) ApplyControl(button.hwnd, button.rect);
 }
 
-void Win32Window::ApplyControl(HWND control, const Rect& rect) {
-    MoveWindow(control, Px(rect.left), Px(rect.top), Px(rect.width), Px(rect.height), TRUE);
+void Win32Window::ApplyControl(HWND control, const Rect& rect, bool visible) {
+    if (!laidOut_) return;
+    SetWindowPos(control, nullptr, Px(rect.left), Px(rect.top), Px(rect.width), Px(rect.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+// Until the window is first shown, places and sizes are only recorded; then
+// the whole window is laid out in one pass.
+void Win32Window::LayOut() {
+    laidOut_ = true;
+    ApplyWindowRect();
+    ApplyControl(frameHwnd_, frame_, true);
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) ApplyButton(i);
+}
+
+void Win32Window::ApplyButton(int index) {
+    if (!laidOut_) return;
+    Button& button = buttons_.at(index);
+    if (button.hwnd != nullptr || !button.visible) {
+        if (button.hwnd != nullptr) ApplyControl(button.hwnd, button.rect, button.visible);
+        return;
+    }
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (button.enabled ? 0 : WS_DISABLED);
+    button.hwnd = CreateWindowExW(0, kPictureButtonClass, design::Button(index).caption.c_str(), style,
+                                  Px(button.rect.left), Px(button.rect.top), Px(button.rect.width),
+                                  Px(button.rect.height), frameHwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(design::kFirstButtonId + index)),
+                                  instance_, nullptr);
 }
 
 void Win32Window::Show() {
+    LayOut();
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
+    // What is not needed to show the window comes after it.
+    LoadWindowIcon();
+    AddTooltips();
     for (const Button& button : buttons_) {
-        if (IsWindowVisible(button.hwnd) && IsWindowEnabled(button.hwnd)) {
+        if (button.hwnd != nullptr && button.visible && button.enabled) {
             SetFocus(button.hwnd);
             break;
         }
@@ -231,21 +283,25 @@ void Win32Window::SendToBottom() { SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, 
 
 void Win32Window::MoveFrame(const Rect& rect) {
     frame_ = rect;
-    ApplyControl(frameHwnd_, frame_);
+    ApplyControl(frameHwnd_, frame_, true);
 }
 
-bool Win32Window::ButtonEnabled(int index) { return IsWindowEnabled(buttons_.at(index).hwnd) != FALSE; }
+bool Win32Window::ButtonEnabled(int index) { return buttons_.at(index).enabled; }
 
-void Win32Window::SetButtonEnabled(int index, bool enabled) { EnableWindow(buttons_.at(index).hwnd, enabled); }
+void Win32Window::SetButtonEnabled(int index, bool enabled) {
+    Button& button = buttons_.at(index);
+    button.enabled = enabled;
+    if (button.hwnd != nullptr) EnableWindow(button.hwnd, enabled);
+}
 
 void Win32Window::SetButtonVisible(int index, bool visible) {
-    ShowWindow(buttons_.at(index).hwnd, visible ? SW_SHOW : SW_HIDE);
+    buttons_.at(index).visible = visible;
+    ApplyButton(index);
 }
 
 void Win32Window::MoveButton(int index, const Rect& rect) {
-    Button& button = buttons_.at(index);
-    button.rect = rect;
-    ApplyControl(button.hwnd, rect);
+    buttons_.at(index).rect = rect;
+    ApplyButton(index);
 }
 
 bool Win32Window::Checked(CheckItem item) {
@@ -287,16 +343,23 @@ void Win32Window::EndProgram() { ExitProcess(0); }
 void Win32Window::DrawButton(const DRAWITEMSTRUCT& item) {
     const int index = static_cast<int>(item.CtlID) - design::kFirstButtonId;
     if (index < 0 || index >= static_cast<int>(buttons_.size())) return;
-    const Button& button = buttons_[static_cast<std::size_t>(index)];
+    Button& button = buttons_[static_cast<std::size_t>(index)];
+    // Pictures are loaded when first drawn: hidden buttons never need theirs.
+    if (!button.icon && button.iconPixels > 0) {
+        const int pixels = MulDiv(button.iconPixels, static_cast<int>(dpi_), 96);
+        button.icon.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResourceBase + index),
+                                                        IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
+    }
     const bool pushed = item.itemState & ODS_SELECTED;
     const bool disabled = item.itemState & ODS_DISABLED;
     RECT face = item.rcItem;
     const HDC dc = item.hDC;
 
-    if (HTHEME theme = IsAppThemed() ? OpenThemeData(item.hwndItem, L"BUTTON") : nullptr) {
+    static const Theme theme;
+    if (HTHEME data = theme.Open(item.hwndItem)) {
         const int state = disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL;
-        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &face, nullptr);
-        CloseThemeData(theme);
+        theme.drawBackground(data, dc, BP_PUSHBUTTON, state, &face, nullptr);
+        theme.close(data);
     } else {
         DrawFrameControl(dc, &face, DFC_BUTTON,
                          DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
@@ -383,7 +446,7 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             left_ = suggested->left * 1440.0 / dpi_;
             top_ = suggested->top * 1440.0 / dpi_;
             LoadDpiResources();
-            ApplyWindowRect();
+            LayOut();
             InvalidateRect(hwnd_, nullptr, TRUE);
             return 0;
         }

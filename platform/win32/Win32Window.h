@@ -54,6 +54,8 @@ private:
     struct Button {
         HWND hwnd = nullptr;
         Rect rect{};
+        bool visible = true;
+        bool enabled = true;
         int iconPixels = 0;
         UniqueIcon icon;
     };
@@ -65,8 +67,12 @@ private:
 
     void CreateControls(HINSTANCE instance, const std::wstring& contactAddress);
     void LoadDpiResources();
+    void LoadWindowIcon();
+    void AddTooltips();
+    void LayOut();
+    void ApplyButton(int index);
     void ApplyWindowRect();
-    void ApplyControl(HWND control, const Rect& rect);
+    void ApplyControl(HWND control, const Rect& rect, bool visible);
     void DrawButton(const DRAWITEMSTRUCT& item);
     void Dispatch(MSG& message);
     int Px(double twips) const;
@@ -85,6 +91,7 @@ private:
     UniqueFont windowFont_, buttonFont_;
     UniqueIcon windowIcon_;
     bool busy_ = false;
+    bool laidOut_ = false;
 };
 
 }  // namespace torvane::win32

@@ -1,0 +1,116 @@
+#include "platform/win32/PictureButton.h"
+
+#include <windowsx.h>
+
+namespace torvane::win32 {
+namespace {
+
+// Kept in the window's extra bytes.
+constexpr LONG_PTR kPressed = 1;   // drawn pushed in
+constexpr LONG_PTR kTracking = 2;  // the mouse button went down on it
+
+LONG_PTR State(HWND hwnd) { return GetWindowLongPtrW(hwnd, 0); }
+
+void SetState(HWND hwnd, LONG_PTR state) {
+    if (State(hwnd) == state) return;
+    SetWindowLongPtrW(hwnd, 0, state);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Clicked(HWND hwnd) {
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd));
+}
+
+void Paint(HWND hwnd) {
+    PAINTSTRUCT paint;
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ((State(hwnd) & kPressed) ? ODS_SELECTED : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED) |
+                     (GetFocus() == hwnd ? ODS_FOCUS : 0);
+    item.hwndItem = hwnd;
+    item.hDC = BeginPaint(hwnd, &paint);
+    GetClientRect(hwnd, &item.rcItem);
+    SendMessageW(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    EndPaint(hwnd, &paint);
+}
+
+LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case WM_LBUTTONDOWN:
+            SetFocus(hwnd);
+            SetCapture(hwnd);
+            SetState(hwnd, kPressed | kTracking);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (State(hwnd) & kTracking) {
+                RECT client;
+                GetClientRect(hwnd, &client);
+                const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                SetState(hwnd, kTracking | (PtInRect(&client, point) ? kPressed : 0));
+            }
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool click = State(hwnd) == (kPressed | kTracking);
+            SetState(hwnd, 0);
+            ReleaseCapture();
+            if (click) Clicked(hwnd);
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (State(hwnd) & kTracking) SetState(hwnd, 0);
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                if (!(lParam & 0x40000000)) SetState(hwnd, kPressed);
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) {
+                const bool click = State(hwnd) == kPressed;
+                SetState(hwnd, 0);
+                if (click) Clicked(hwnd);
+                return 0;
+            }
+            break;
+        case BM_CLICK:
+            Clicked(hwnd);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_ENABLE:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_KILLFOCUS:
+            SetWindowLongPtrW(hwnd, 0, 0);
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint(hwnd);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterPictureButton(HINSTANCE instance) {
+    WNDCLASSEXW button{};
+    button.cbSize = sizeof(button);
+    button.lpfnWndProc = ButtonProc;
+    button.cbWndExtra = sizeof(LONG_PTR);
+    button.hInstance = instance;
+    button.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    button.lpszClassName = kPictureButtonClass;
+    RegisterClassExW(&button);
+}
+
+}  // namespace torvane::win32
