@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "Fixture.h"
@@ -185,6 +186,65 @@ TEST_F(PanelTest, DoubleClicksOnBackgroundOrFrameRestoreTheTitle) {
     ASSERT_TRUE(WaitUntil([&] { return panel.Title() != kTitle; }));
     panel.DoubleClickFrame();
     EXPECT_TRUE(WaitUntil([&] { return panel.Title() == kTitle; }));
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// The bounds of the picture drawn on a button: the pixels far from grey.
+RECT PictureBounds(HWND button) {
+    RECT face;
+    GetWindowRect(button, &face);
+    const int width = face.right - face.left, height = face.bottom - face.top;
+    // A copy of the screen where the button is.
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, face.left, face.top, SRCCOPY);
+    RECT bounds{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF colour = GetPixel(copy, x, y);
+            const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
+            if (std::max({r, g, b}) - std::min({r, g, b}) < 60) continue;
+            bounds.left = std::min<LONG>(bounds.left, x);
+            bounds.top = std::min<LONG>(bounds.top, y);
+            bounds.right = std::max<LONG>(bounds.right, x + 1);
+            bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
+        }
+    }
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return bounds;
+}
+
+TEST_F(PanelTest, PicturesAreDrawnAtTheScreensScale) {
+    // The run at another resolution must really be at it.
+    if (const std::wstring dpi = Env(L"TORVANE_DPI"); !dpi.empty()) {
+        ASSERT_EQ(Px(1440), std::stoi(dpi));
+    }
+    InstallEntry(0);   // designed 48 pixels wide
+    InstallEntry(18);  // designed 60 pixels wide
+    Panel panel;
+    ASSERT_NE(panel.Window(), nullptr);
+    const HWND frame = FindWindowExW(panel.Window(), nullptr, L"TorvaneFraBase", nullptr);
+    for (const auto& [index, designed] : {std::pair{0, 48}, std::pair{18, 60}}) {
+        SCOPED_TRACE(index);
+        const HWND button = GetDlgItem(frame, 1000 + index);
+        RECT bounds{};
+        ASSERT_TRUE(WaitUntil([&] {
+            bounds = PictureBounds(button);
+            return bounds.right > bounds.left;
+        }));
+        EXPECT_NEAR(bounds.right - bounds.left, Px(designed * 15), 2);
+        EXPECT_NEAR(bounds.bottom - bounds.top, Px(designed * 15), 2);
+    }
 }
 
 }  // namespace
