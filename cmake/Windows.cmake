@@ -36,3 +36,18 @@ add_subdirectory(tests/e2e)
 add_subdirectory(bench)
 
 add_test(NAME imports_and_size COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:Torvane> 1048576)
+
+# The installer, built with the program.
+find_program(MAKENSIS makensis REQUIRED)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(INSTALLER_ARCH x86)
+else()
+  set(INSTALLER_ARCH amd64)
+endif()
+set(SETUP ${CMAKE_BINARY_DIR}/Torvane-${PROJECT_VERSION}-setup.exe)
+add_custom_command(OUTPUT ${SETUP}
+  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:Torvane> -DOUTFILE=${SETUP}
+          -DARCH=${INSTALLER_ARCH} ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+  DEPENDS Torvane ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+  VERBATIM)
+add_custom_target(installer ALL DEPENDS ${SETUP})

@@ -226,8 +226,8 @@ int Px(double twips) {
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
-Panel::Panel() {
-    std::wstring commandLine = L"\"" + Env(L"TORVANE_EXE") + L"\"";
+Panel::Panel(const std::wstring& exe) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);

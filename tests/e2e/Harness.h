@@ -71,7 +71,8 @@ struct ButtonInfo {
 // One run of Torvane.exe, killed at the end of the test if still running.
 class Panel {
 public:
-    Panel();
+    // Starts the panel built by the tests, or the executable given.
+    explicit Panel(const std::wstring& exe = Env(L"TORVANE_EXE"));
     ~Panel();
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;

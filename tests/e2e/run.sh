@@ -26,6 +26,7 @@ if [ "$dpi" != 96 ]; then
 fi
 wineserver -p
 export TORVANE_EXE=$("$WINE_LOADER" winepath -w "$build/Torvane.exe" 2>/dev/null)
+export TORVANE_SETUP=$("$WINE_LOADER" winepath -w "$build/Torvane-0.3.0-setup.exe" 2>/dev/null)
 export TORVANE_STANDIN=$("$WINE_LOADER" winepath -w "$build/tests/e2e/standin.exe" 2>/dev/null)
 export WINEPATH=
 "$WINE_LOADER" "$build/tests/e2e/torvane_e2e.exe" "$@"
