@@ -125,3 +125,28 @@ TEST_F(Options, MailWithoutAMailProgramSaysSo) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST_F(Options, ValuesOfAnotherTypeAreReadWithoutHarm) {
+    const DWORD number = 1;
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey.c_str(), L"Torvane", REG_DWORD, &number, sizeof(number));
+    const BYTE bytes[] = {0x41, 0x00};
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey.c_str(), L"Esegui", REG_BINARY, bytes, sizeof(bytes));
+    Panel panel;
+    ASSERT_NE(panel.Window(), nullptr);
+    EXPECT_EQ(panel.Title(), kTitle);
+
+    // A Run value that is not text counts as switched on.
+    panel.Menu(kAvvio);
+    panel.Answer(Expect(panel, L"Avvio automatico", L"Vuoi disattivare l'opzione di avvio automatico?   "), IDNO);
+    // An "Esegui" that is not text is neither word: switching on is offered.
+    panel.Menu(kAdmin);
+    panel.Answer(Expect(panel, L"Esegui come amministratore",
+                        L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   "),
+                 IDNO);
+}
+
+}  // namespace
+}  // namespace e2e
