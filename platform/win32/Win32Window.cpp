@@ -190,10 +190,11 @@ void Win32Window::LayOut() {
 void Win32Window::ApplyButton(int index) {
     if (!laidOut_) return;
     Button& button = buttons_.at(index);
-    if (button.hwnd != nullptr || !button.visible) {
-        if (button.hwnd != nullptr) ApplyControl(button.hwnd, button.rect, button.visible);
+    if (button.hwnd != nullptr) {
+        ApplyControl(button.hwnd, button.rect, button.visible);
         return;
     }
+    if (!button.visible) return;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (button.enabled ? 0 : WS_DISABLED);
     button.hwnd = CreateWindowExW(0, kPictureButtonClass, design::Button(index).caption.c_str(), style,
                                   Px(button.rect.left), Px(button.rect.top), Px(button.rect.width),
