@@ -40,11 +40,6 @@ struct KernelHandleTraits {
     static bool Valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
-struct FindTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static bool Valid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { FindClose(h); }
-};
 struct KeyTraits {
     static HKEY Invalid() { return nullptr; }
     static bool Valid(HKEY k) { return k != nullptr; }
@@ -62,7 +57,6 @@ struct FontTraits {
 };
 
 using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
-using UniqueFind = Unique<HANDLE, FindTraits>;
 using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueIcon = Unique<HICON, IconTraits>;
 using UniqueFont = Unique<HFONT, FontTraits>;

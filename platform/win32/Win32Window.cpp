@@ -76,7 +76,6 @@ struct Theme {
 
 Win32Window::Win32Window(HINSTANCE instance, const std::wstring& contactAddress) : instance_(instance) {
     RegisterClasses(instance, MainProc, FrameProc);
-    dpi_ = DpiOf(nullptr);
     CreateControls(instance, contactAddress);
 }
 
@@ -183,8 +182,8 @@ void Win32Window::ApplyControl(HWND control, const Rect& rect, bool visible) {
 void Win32Window::LayOut() {
     laidOut_ = true;
     ApplyWindowRect();
-    ApplyControl(frameHwnd_, frame_, true);
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) ApplyButton(i);
+    ApplyControl(frameHwnd_, frame_, true);
 }
 
 void Win32Window::ApplyButton(int index) {
