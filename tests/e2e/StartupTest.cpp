@@ -83,6 +83,23 @@ TEST_F(PanelTest, FindsApplicationsOnTheDDriveAndRecordsTheFirstRoot) {
     EXPECT_EQ(StandinLog()[0].folder, L"C:\\Programme\\DENSO Diagnostic Software\\DST-PC\\bin");
 }
 
+TEST_F(PanelTest, HiddenSystemAndReadOnlyFilesCountButADirectoryDoesNot) {
+    const std::wstring myvdo = InstallEntry(20);
+    SetFileAttributesW(myvdo.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
+    const std::wstring folder = L"C:\\Programmi\\Dataspin.net\\Dataspin.exe";
+    CreateDirectoryW(L"C:\\Programmi\\Dataspin.net", nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    Panel panel;
+    const HWND window = panel.Window();
+    SetFileAttributesW(myvdo.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(L"C:\\Programmi\\Dataspin.net");
+    ASSERT_NE(window, nullptr);
+    const auto buttons = panel.Buttons();
+    EXPECT_TRUE(buttons[20].visible);
+    EXPECT_FALSE(buttons[5].visible);
+}
+
 TEST_F(PanelTest, NothingInstalledSaysSoAndEndsWithoutAWindow) {
     Panel panel;
     const auto box = panel.WaitForBox();
