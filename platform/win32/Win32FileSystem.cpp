@@ -33,10 +33,11 @@ Result<std::wstring> Win32FileSystem::FindFile(const std::wstring& path, std::ui
     // most of the places looked at hold nothing.
     WIN32_FILE_ATTRIBUTE_DATA data{};
     // Keep the system quiet about a drive with no medium; the caller reports.
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    DWORD oldMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
     const bool found = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
     const DWORD error = found ? ERROR_SUCCESS : GetLastError();
-    SetErrorMode(oldMode);
+    SetThreadErrorMode(oldMode, nullptr);
 
     if (!found) {
         if (MeansAbsent(error)) return std::wstring();
