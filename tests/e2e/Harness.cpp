@@ -11,8 +11,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kLog[] = L"C:\\torvane-standins.log";
-
 // Relative paths of the catalogue's first candidates, by entry.
 const wchar_t* const kEntryPaths[] = {
     L"\\Bosch\\ESItronic\\Esi2.exe",
@@ -103,6 +101,8 @@ std::wstring Env(const wchar_t* name) {
     return std::wstring(value, length);
 }
 
+const std::vector<std::wstring>& InstalledFiles() { return Installed(); }
+
 std::wstring StandinPath() { return Env(L"TORVANE_STANDIN"); }
 
 void InstallStandin(const std::wstring& path) {
@@ -124,7 +124,9 @@ void RemoveInstalled() {
         StopLoggedStandins();
         bool removed = true;
         for (const std::wstring& path : Installed()) {
-            removed = (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) && removed;
+            removed = (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+                       GetLastError() == ERROR_PATH_NOT_FOUND) &&
+                      removed;
         }
         return removed;
     }, 5s);
@@ -134,10 +136,16 @@ void RemoveInstalled() {
             if (!RemoveDirectoryW(path.substr(0, slash).c_str())) break;
         }
     }
-    Installed().clear();
+    // A file that could not be removed stays on the list for the next try.
+    std::erase_if(Installed(), [](const std::wstring& path) {
+        return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    });
 }
 
-std::vector<StandinRun> StandinLog() {
+namespace {
+
+// Every run the log holds; the log is only ever appended to.
+std::vector<StandinRun> AllRuns() {
     std::vector<StandinRun> runs;
     std::ifstream log("C:\\torvane-standins.log");
     std::string line;
@@ -145,20 +153,44 @@ std::vector<StandinRun> StandinLog() {
         std::vector<std::wstring> fields;
         std::wstringstream stream(std::wstring(line.begin(), line.end()));
         for (std::wstring field; std::getline(stream, field, L'|');) fields.push_back(field);
-        if (fields.size() >= 4) runs.push_back({static_cast<DWORD>(std::stoul(fields[0])), fields[1], fields[2], fields[3]});
+        if (fields.size() >= 4) {
+            runs.push_back({static_cast<DWORD>(std::stoul(fields[0])), fields[1], fields[2], fields[3]});
+        }
     }
     return runs;
 }
 
+// How many runs of the log earlier tests have dealt with.
+std::size_t& Handled() {
+    static std::size_t handled = 0;
+    return handled;
+}
+
+}  // namespace
+
+std::vector<StandinRun> StandinLog() {
+    std::vector<StandinRun> runs = AllRuns();
+    runs.erase(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(std::min(Handled(), runs.size())));
+    return runs;
+}
+
+// Stops each logged stand-in by its id, once it is sure the id is still that
+// stand-in's and not reused by another process.
 void StopLoggedStandins() {
-    for (const StandinRun& run : StandinLog()) {
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid)) {
+    const std::vector<StandinRun> runs = AllRuns();
+    for (std::size_t i = Handled(); i < runs.size(); ++i) {
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE,
+                                     runs[i].pid);
+        if (process == nullptr) continue;
+        wchar_t image[MAX_PATH];
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) && _wcsicmp(image, runs[i].path.c_str()) == 0) {
             TerminateProcess(process, 0);
             WaitForSingleObject(process, 5000);
-            CloseHandle(process);
         }
+        CloseHandle(process);
     }
-    DeleteFileW(kLog);
+    Handled() = runs.size();
 }
 
 void ResetSettings() {

@@ -26,6 +26,8 @@ void InstallStandin(const std::wstring& path);
 // folder such as "C:\Programmi", or at a drive root for VCDS ("C:\").
 std::wstring InstallEntry(int index, const std::wstring& root = L"C:\\Programmi");
 void RemoveInstalled();
+// The stand-ins installed and not yet removed.
+const std::vector<std::wstring>& InstalledFiles();
 std::wstring StandinPath();
 
 struct StandinRun {

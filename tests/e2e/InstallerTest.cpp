@@ -64,12 +64,13 @@ TEST_F(PanelTest, SilentInstallRunsFromProgramFilesAndSilentUninstallLeavesNothi
         EXPECT_TRUE(panel.Exited());
     }
 
-    // The uninstaller copies itself away and ends; its copy does the work.
+    // The uninstaller copies itself away and ends; its copy does the work,
+    // the uninstall entry last.
     RunAndWait(L"\"" + folder + L"\\Uninstall.exe\" /S");
-    EXPECT_TRUE(WaitUntil([&] { return !Exists(folder); }, 30s));
+    EXPECT_TRUE(WaitUntil([&] { return !ReadValue(kUninstallKey, L"DisplayVersion"); }, 30s));
+    EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), std::nullopt);
-    EXPECT_EQ(ReadValue(kUninstallKey, L"DisplayVersion"), std::nullopt);
     EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui"), L"NoAdminDefault");  // kept unless asked
 }
 
