@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "platform/Window.h"
