@@ -1,6 +1,7 @@
 // Measures, under Wine, the time from process start to the first visible
 // window, for Torvane.exe and for a minimal program, in alternating pairs.
-// Usage: startup.exe TORVANE_EXE MINIMAL_EXE [PAIRS]
+// Every catalogue application is installed first, as a copy of the stand-in.
+// Usage: startup.exe TORVANE_EXE MINIMAL_EXE STANDIN_EXE [PAIRS]
 #include <windows.h>
 
 #include <algorithm>
@@ -9,7 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/Catalogue.h"
+
 namespace {
+
+// Under C:\Programmi, VCDS at the root of C:.
+void InstallCatalogue(const std::wstring& standin) {
+    for (const torvane::CatalogueEntry& entry : torvane::Catalogue()) {
+        const bool atRoot = entry.kind == torvane::SearchKind::DriveRoot;
+        const std::wstring path = std::wstring(atRoot ? L"C:\\" : L"C:\\Programmi") + entry.candidates[0];
+        for (auto slash = path.find(L'\\', 3); slash != std::wstring::npos;
+             slash = path.find(L'\\', slash + 1)) {
+            CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+        }
+        CopyFileW(standin.c_str(), path.c_str(), FALSE);
+    }
+}
 
 struct Search {
     DWORD pid;
@@ -60,11 +76,12 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: startup.exe TORVANE_EXE MINIMAL_EXE [PAIRS]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: startup.exe TORVANE_EXE MINIMAL_EXE STANDIN_EXE [PAIRS]\n");
         return 2;
     }
-    const int pairs = argc > 3 ? _wtoi(argv[3]) : 15;
+    InstallCatalogue(argv[3]);
+    const int pairs = argc > 4 ? _wtoi(argv[4]) : 15;
     TimeToWindow(argv[1]);  // the first start writes the settings; not counted
     TimeToWindow(argv[2]);
     std::vector<double> panel, minimal, ratios;

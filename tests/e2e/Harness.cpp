@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include "catalogue/Catalogue.h"
+
 #include <aclapi.h>
 
 #include <algorithm>
@@ -10,31 +12,6 @@
 
 namespace e2e {
 namespace {
-
-// Relative paths of the catalogue's first candidates, by entry.
-const wchar_t* const kEntryPaths[] = {
-    L"\\Bosch\\ESItronic\\Esi2.exe",
-    L"\\Bosch\\ESItronic 2.0\\ESItronic\\esitronic.exe",
-    L"\\Bosch\\ESItronic\\KTS500\\kts500_32.EXE",
-    L"Ross-Tech\\VCDS\\VCDS.exe",
-    L"\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe",
-    L"\\Dataspin.net\\Dataspin.exe",
-    L"\\Texa S.p.A\\IDC4\\common\\bin\\mstart.exe",
-    L"\\Texa S.p.A\\IDC4\\car\\bin\\start4.exe",
-    L"\\Texa S.p.A\\IDC4\\truck\\bin\\start4.exe",
-    L"\\Texa S.p.A\\IDC4\\agri\\bin\\start4.exe",
-    L"\\Texa S.p.A\\IDC4\\bike\\bin\\start4.exe",
-    L"\\Texa S.p.A\\IDC4\\marine\\bin\\start4.exe",
-    L"\\Texa S.p.A\\IDC5\\common\\bin\\Mstart5.exe",
-    L"\\Texa S.p.A\\IDC5\\car\\bin\\start5.exe",
-    L"\\Texa S.p.A\\IDC5\\truck\\bin\\start5.exe",
-    L"\\Texa S.p.A\\IDC5\\agri\\bin\\start5.exe",
-    L"\\Texa S.p.A\\IDC5\\bike\\bin\\start5.exe",
-    L"\\Texa S.p.A\\IDC5\\marine\\bin\\start5.exe",
-    L"\\Delphi\\Diamand\\diamand.exe",
-    L"\\DENSO Diagnostic Software\\DST-PC\\bin\\dst-pcV9.exe",
-    L"\\MyVDO Diesel sParts\\MyVDO.exe",
-};
 
 std::vector<std::wstring>& Installed() {
     static std::vector<std::wstring> installed;
@@ -112,7 +89,7 @@ void InstallStandin(const std::wstring& path) {
 }
 
 std::wstring InstallEntry(int index, const std::wstring& root) {
-    const std::wstring path = root + kEntryPaths[index];
+    const std::wstring path = root + torvane::Catalogue()[static_cast<std::size_t>(index)].candidates[0];
     InstallStandin(path);
     return path;
 }

@@ -82,17 +82,6 @@ TEST_F(Options, AutomaticStartWritesTheProgramsCommandLineAndEmptiesIt) {
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"");
 }
 
-TEST_F(Options, AutomaticStartLeavesAnotherToolsValueAlone) {
-    WriteValue(kSettingsKey, L"Esegui", L"NoAdminDefault");
-    Panel panel;
-    ASSERT_NE(panel.Window(), nullptr);
-    // Written after start-up, while the check mark is clear.
-    WriteValue(kRunKey, L"Torvane", L"C:\\Altro\\tool.exe");
-    panel.Menu(kAvvio);
-    EXPECT_FALSE(panel.WaitForBox(1s));
-    EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"C:\\Altro\\tool.exe");
-}
-
 TEST_F(Options, MailOpensTheUsersMailProgramWithTheSubject) {
     // The stand-in takes the part of the mail program.
     const std::wstring mailer = L"C:\\Posta\\mailer.exe";

@@ -128,16 +128,6 @@ TEST_F(PanelTest, FirstStartCreatesTheSettingsInTheProgramsRegistryView) {
     }
 }
 
-TEST_F(PanelTest, AMissingEseguiIsRestoredAndTheAutoStartSettingKept) {
-    InstallEntry(0);
-    WriteValue(kSettingsKey, L"", L"");
-    WriteValue(kRunKey, L"Torvane", L"C:\\Altrove\\Torvane.exe");
-    Panel panel;
-    ASSERT_NE(panel.Window(), nullptr);
-    EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui"), L"NoAdminDefault");
-    EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"C:\\Altrove\\Torvane.exe");
-}
-
 TEST_F(PanelTest, RefusedRegistryWritesAreReportedOnceAndThePanelOpens) {
     InstallEntry(0);
     WriteValue(kSettingsKey, L"", L"");
