@@ -67,10 +67,41 @@ double TimeToWindow(const std::wstring& exe) {
     return search.found ? elapsed : -1;
 }
 
-double Median(std::vector<double> values) {
+double Quantile(std::vector<double> values, double q) {
     std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    const double at = q * static_cast<double>(values.size() - 1);
+    const std::size_t below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (at - static_cast<double>(below));
+}
+
+struct Pairs {
+    std::vector<double> first, second, ratios;
+};
+
+// Which program of a pair starts first alternates, so that neither gains from
+// its place in the run.
+bool RunPairs(const std::wstring& a, const std::wstring& b, int count, Pairs& pairs) {
+    for (int i = 0; i < count; ++i) {
+        double timeA, timeB;
+        if (i % 2 == 0) {
+            timeA = TimeToWindow(a);
+            timeB = TimeToWindow(b);
+        } else {
+            timeB = TimeToWindow(b);
+            timeA = TimeToWindow(a);
+        }
+        if (timeA < 0 || timeB < 0) return false;
+        pairs.first.push_back(timeA);
+        pairs.second.push_back(timeB);
+        pairs.ratios.push_back(timeA / timeB);
+    }
+    return true;
+}
+
+void PrintRatios(const char* label, const std::vector<double>& ratios) {
+    std::printf("%s %.3f (middle half %.3f to %.3f)\n", label, Quantile(ratios, 0.5), Quantile(ratios, 0.25),
+                Quantile(ratios, 0.75));
 }
 
 }  // namespace
@@ -81,24 +112,19 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     InstallCatalogue(argv[3]);
-    const int pairs = argc > 4 ? _wtoi(argv[4]) : 15;
+    const int count = argc > 4 ? _wtoi(argv[4]) : 15;
     TimeToWindow(argv[1]);  // the first start writes the settings; not counted
     TimeToWindow(argv[2]);
-    std::vector<double> panel, minimal, ratios;
-    for (int i = 0; i < pairs; ++i) {
-        const double p = TimeToWindow(argv[1]);
-        const double m = TimeToWindow(argv[2]);
-        if (p < 0 || m < 0) {
-            std::fprintf(stderr, "a program did not show its window\n");
-            return 1;
-        }
-        panel.push_back(p);
-        minimal.push_back(m);
-        ratios.push_back(p / m);
+    Pairs panel, yardstick;
+    // The minimal program against itself shows how far the ratio wanders by chance alone.
+    if (!RunPairs(argv[1], argv[2], count, panel) || !RunPairs(argv[2], argv[2], count, yardstick)) {
+        std::fprintf(stderr, "a program did not show its window\n");
+        return 1;
     }
-    std::printf("pairs: %d\n", pairs);
-    std::printf("Torvane.exe, median ms to window:  %.1f\n", Median(panel));
-    std::printf("minimal.exe, median ms to window:  %.1f\n", Median(minimal));
-    std::printf("median of per-pair ratios:         %.3f\n", Median(ratios));
+    std::printf("pairs: %d\n", count);
+    std::printf("Torvane.exe, median ms to window:  %.1f\n", Quantile(panel.first, 0.5));
+    std::printf("minimal.exe, median ms to window:  %.1f\n", Quantile(panel.second, 0.5));
+    PrintRatios("median of per-pair ratios:        ", panel.ratios);
+    PrintRatios("minimal.exe against itself:       ", yardstick.ratios);
     return 0;
 }
