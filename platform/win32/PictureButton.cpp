@@ -108,7 +108,6 @@ void RegisterPictureButton(HINSTANCE instance) {
     button.lpfnWndProc = ButtonProc;
     button.cbWndExtra = sizeof(LONG_PTR);
     button.hInstance = instance;
-    button.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     button.lpszClassName = kPictureButtonClass;
     RegisterClassExW(&button);
 }

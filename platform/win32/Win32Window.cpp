@@ -45,7 +45,6 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC frameProc) {
     main.style = CS_DBLCLKS;
     main.lpfnWndProc = mainProc;
     main.hInstance = instance;
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     main.lpszClassName = kMainClass;
     RegisterClassExW(&main);
@@ -333,7 +332,8 @@ void Win32Window::Beep() { MessageBeep(MB_OK); }
 
 void Win32Window::SetPointer(Pointer pointer) {
     busy_ = pointer == Pointer::Busy;
-    SetCursor(LoadCursorW(nullptr, busy_ ? IDC_WAIT : IDC_ARROW));
+    // A window not yet shown takes its pointer from WM_SETCURSOR once it is.
+    if (IsWindowVisible(hwnd_)) SetCursor(LoadCursorW(nullptr, busy_ ? IDC_WAIT : IDC_ARROW));
 }
 
 void Win32Window::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
@@ -433,8 +433,10 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
         case WM_SETCURSOR:
-            if (busy_) {
-                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            // The classes have no cursor: the arrow is loaded when the mouse
+            // first comes over the window, not while it starts.
+            if (busy_ || LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, busy_ ? IDC_WAIT : IDC_ARROW));
                 return TRUE;
             }
             break;
