@@ -18,7 +18,8 @@ wineserver -p
 
 win() { "$WINE_LOADER" winepath -w "$1" 2>/dev/null; }
 "$WINE_LOADER" "$build/bench/bench_startup.exe" "$(win "$build/Torvane.exe")" \
-    "$(win "$build/bench/bench_minimal.exe")" "$(win "$build/tests/e2e/standin.exe")" "${1:-15}"
+    "$(win "$build/bench/bench_minimal.exe")" "$(win "$build/bench/bench_floor.exe")" \
+    "$(win "$build/tests/e2e/standin.exe")" "${1:-15}"
 echo
 echo "Torvane.exe as shipped (build/win32):"
 bash scripts/check-exe.sh build/win32/Torvane.exe 1048576

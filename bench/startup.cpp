@@ -1,7 +1,8 @@
 // Measures, under Wine, the time from process start to the first visible
-// window, for Torvane.exe and for a minimal program, in alternating pairs.
+// window, for Torvane.exe and for a minimal program, in alternating pairs;
+// then the minimal program against itself and the floor program against it.
 // Every catalogue application is installed first, as a copy of the stand-in.
-// Usage: startup.exe TORVANE_EXE MINIMAL_EXE STANDIN_EXE [PAIRS]
+// Usage: startup.exe TORVANE_EXE MINIMAL_EXE FLOOR_EXE STANDIN_EXE [PAIRS]
 #include <windows.h>
 
 #include <algorithm>
@@ -107,17 +108,19 @@ void PrintRatios(const char* label, const std::vector<double>& ratios) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: startup.exe TORVANE_EXE MINIMAL_EXE STANDIN_EXE [PAIRS]\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: startup.exe TORVANE_EXE MINIMAL_EXE FLOOR_EXE STANDIN_EXE [PAIRS]\n");
         return 2;
     }
-    InstallCatalogue(argv[3]);
-    const int count = argc > 4 ? _wtoi(argv[4]) : 15;
-    TimeToWindow(argv[1]);  // the first start writes the settings; not counted
-    TimeToWindow(argv[2]);
-    Pairs panel, yardstick;
+    const std::wstring torvane = argv[1], minimal = argv[2], floorExe = argv[3];
+    InstallCatalogue(argv[4]);
+    const int count = argc > 5 ? _wtoi(argv[5]) : 15;
+    TimeToWindow(torvane);  // the first start writes the settings; not counted
+    TimeToWindow(minimal);
+    Pairs panel, yardstick, floorPairs;
     // The minimal program against itself shows how far the ratio wanders by chance alone.
-    if (!RunPairs(argv[1], argv[2], count, panel) || !RunPairs(argv[2], argv[2], count, yardstick)) {
+    if (!RunPairs(torvane, minimal, count, panel) || !RunPairs(minimal, minimal, count, yardstick) ||
+        !RunPairs(floorExe, minimal, count, floorPairs)) {
         std::fprintf(stderr, "a program did not show its window\n");
         return 1;
     }
@@ -126,5 +129,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("minimal.exe, median ms to window:  %.1f\n", Quantile(panel.second, 0.5));
     PrintRatios("median of per-pair ratios:        ", panel.ratios);
     PrintRatios("minimal.exe against itself:       ", yardstick.ratios);
+    PrintRatios("floor.exe against minimal.exe:    ", floorPairs.ratios);
     return 0;
 }
