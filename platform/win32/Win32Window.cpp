@@ -75,15 +75,21 @@ struct Theme {
 
 Win32Window::Win32Window(HINSTANCE instance, const std::wstring& contactAddress) : instance_(instance) {
     RegisterClasses(instance, MainProc, FrameProc);
-    CreateControls(instance, contactAddress);
+    CreateControls(contactAddress);
 }
 
 Win32Window::~Win32Window() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    } else {
+        DestroyMenu(bar_);
+    }
 }
 
-void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contactAddress) {
-    HMENU bar = CreateMenu();
+// Only the menu exists until the window is first shown: start-up records the
+// title, places and sizes, and the window is then made once, where it belongs.
+void Win32Window::CreateControls(const std::wstring& contactAddress) {
+    bar_ = CreateMenu();
     popup_ = CreatePopupMenu();
     for (const design::MenuEntry& entry : design::OptionsMenu(contactAddress)) {
         if (entry.id == 0) {
@@ -92,11 +98,9 @@ void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contact
             AppendMenuW(popup_, MF_STRING, static_cast<UINT_PTR>(entry.id), entry.caption.c_str());
         }
     }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup_), design::kMenuTitle);
-
-    hwnd_ = CreateWindowExW(kMainExStyle, kMainClass, design::kTitle, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, bar, instance, this);
-    dpi_ = DpiOf(hwnd_);
+    AppendMenuW(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup_), design::kMenuTitle);
+    title_ = design::kTitle;
+    dpi_ = DpiOf(nullptr);
 
     // The designed client area at its designed place, as an outer rectangle.
     RECT outer{Px(design::kClientLeft), Px(design::kClientTop), Px(design::kClientLeft + design::kClientSize.width),
@@ -109,8 +113,6 @@ void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contact
               static_cast<int>(std::lround((outer.bottom - outer.top) * twipsPerPixel))};
 
     frame_ = design::kFrame;
-    frameHwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                                 hwnd_, nullptr, instance, this);
     // Buttons are made when first shown, at their place: those of missing
     // applications never are.
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
@@ -119,6 +121,20 @@ void Win32Window::CreateControls(HINSTANCE instance, const std::wstring& contact
         buttons_[static_cast<std::size_t>(i)].iconPixels = look.iconPixels;
     }
     LoadDpiResources();
+}
+
+void Win32Window::CreateMainWindow() {
+    hwnd_ = CreateWindowExW(kMainExStyle, kMainClass, title_.c_str(), kMainStyle, Px(left_), Px(top_),
+                            Px(outer_.width), Px(outer_.height), nullptr, bar_, instance_, this);
+    // A screen of another DPI than the system's gets the window at its own.
+    if (const UINT dpi = DpiOf(hwnd_); dpi != dpi_) {
+        dpi_ = dpi;
+        LoadDpiResources();
+        ApplyWindowRect();
+    }
+    frameHwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                 Px(frame_.left), Px(frame_.top), Px(frame_.width), Px(frame_.height), hwnd_,
+                                 nullptr, instance_, this);
 }
 
 void Win32Window::LoadWindowIcon() {
@@ -165,13 +181,13 @@ void Win32Window::LoadDpiResources() {
 int Win32Window::Px(double twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
 
 void Win32Window::ApplyWindowRect() {
-    if (!laidOut_) return;
+    if (hwnd_ == nullptr) return;
     SetWindowPos(hwnd_, nullptr, Px(left_), Px(top_), Px(outer_.width), Px(outer_.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::ApplyControl(HWND control, const Rect& rect, bool visible) {
-    if (!laidOut_) return;
+    if (control == nullptr) return;
     SetWindowPos(control, nullptr, Px(rect.left), Px(rect.top), Px(rect.width), Px(rect.height),
                  SWP_NOZORDER | SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
@@ -179,14 +195,17 @@ void Win32Window::ApplyControl(HWND control, const Rect& rect, bool visible) {
 // Until the window is first shown, places and sizes are only recorded; then
 // the whole window is laid out in one pass.
 void Win32Window::LayOut() {
-    laidOut_ = true;
-    ApplyWindowRect();
+    if (hwnd_ == nullptr) {
+        CreateMainWindow();
+    } else {
+        ApplyWindowRect();
+        ApplyControl(frameHwnd_, frame_, true);
+    }
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) ApplyButton(i);
-    ApplyControl(frameHwnd_, frame_, true);
 }
 
 void Win32Window::ApplyButton(int index) {
-    if (!laidOut_) return;
+    if (frameHwnd_ == nullptr) return;
     Button& button = buttons_.at(index);
     if (button.hwnd != nullptr) {
         ApplyControl(button.hwnd, button.rect, button.visible);
@@ -232,7 +251,7 @@ void Win32Window::Dispatch(MSG& message) {
             return;
         }
     }
-    if (IsDialogMessageW(hwnd_, &message)) return;
+    if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
@@ -249,12 +268,16 @@ void Win32Window::PumpEvents() {
 }
 
 std::wstring Win32Window::Title() {
+    if (hwnd_ == nullptr) return title_;
     std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
     title.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, title.data(), static_cast<int>(title.size()))));
     return title;
 }
 
-void Win32Window::SetTitle(const std::wstring& title) { SetWindowTextW(hwnd_, title.c_str()); }
+void Win32Window::SetTitle(const std::wstring& title) {
+    title_ = title;
+    if (hwnd_ != nullptr) SetWindowTextW(hwnd_, title.c_str());
+}
 
 void Win32Window::SetOuterWidth(int width) {
     outer_.width = width;

@@ -64,7 +64,8 @@ private:
     LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void CreateControls(HINSTANCE instance, const std::wstring& contactAddress);
+    void CreateControls(const std::wstring& contactAddress);
+    void CreateMainWindow();
     void LoadDpiResources();
     void LoadWindowIcon();
     void AddTooltips();
@@ -80,17 +81,18 @@ private:
     HWND hwnd_ = nullptr;
     HWND frameHwnd_ = nullptr;
     HWND tooltips_ = nullptr;
+    HMENU bar_ = nullptr;
     HMENU popup_ = nullptr;
     WindowEvents* events_ = nullptr;
     UINT dpi_ = 96;
     Size outer_{};
     double left_ = 0, top_ = 0;  // outer position in twips
+    std::wstring title_;  // kept here until the window exists
     Rect frame_{};
     std::array<Button, 24> buttons_;
     UniqueFont windowFont_, buttonFont_;
     UniqueIcon windowIcon_;
     bool busy_ = false;
-    bool laidOut_ = false;
 };
 
 }  // namespace torvane::win32
