@@ -195,12 +195,6 @@ TEST_F(PanelTest, DoubleClicksOnBackgroundOrFrameRestoreTheTitle) {
     EXPECT_TRUE(WaitUntil([&] { return panel.Title() == kTitle; }));
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
 // The bounds of the picture drawn on a button: the pixels far from grey.
 RECT PictureBounds(HWND button) {
     RECT face;
