@@ -14,7 +14,7 @@ void FrmTorvane::Form_Load() {
     if (platform_.application.AnotherInstanceRunning()) {
         // The outcome does not matter: the earlier instance carries on either way.
         ActivateEarlierInstance();
-        window_.Beep();
+        dialogs_.Beep();
         window_.EndProgram();
         return;
     }
@@ -22,7 +22,7 @@ void FrmTorvane::Form_Load() {
     window_.SetPointer(Pointer::Busy);
     OggettoShell = &platform_.registry;
 
-    if (VerificaChiave(settings::kSubKey) == settings::kKeyMissing) {
+    if (OggettoShell->OpenKeyStatus(settings::kSubKey) == settings::kKeyMissing) {
         if (StartupWrite(settings::kKeyDefaultValue, L"") == Go::Stop) return;
         if (StartupWrite(settings::kEsegui, settings::kNoAdminDefault) == Go::Stop) return;
     }
@@ -45,12 +45,11 @@ void FrmTorvane::Form_Load() {
     }
     window_.SetChecked(CheckItem::Avvio, !value.empty());
 
-    Dischi = {L"C:\\", L"D:\\"};
-    CartelleProgrammi = {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"};
+    Dischi = {{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
     DetectInstalledApplications();
 
     if (NumeroInstallate == 0) {
-        window_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
+        dialogs_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
         window_.EndProgram();
         return;
     }
@@ -59,17 +58,6 @@ void FrmTorvane::Form_Load() {
     window_.SetTitle(TitoloFinestra);
     PlaceWindow();
     window_.SetPointer(Pointer::Default);
-}
-
-void FrmTorvane::DetectInstalledApplications() {
-    PercorsiApplicazioni.assign(kButtonCount, std::wstring());
-    Installate.assign(kButtonCount, false);
-    for (std::int16_t i = 0; i < kButtonCount; ++i) {
-        window_.SetButtonEnabled(i, VerificaInstallazione(i));
-        Installate[i] = window_.ButtonEnabled(i);
-        if (Installate[i]) ++NumeroInstallate;
-        window_.PumpEvents();
-    }
 }
 
 // Centred horizontally, with one third of the free height above the window.
@@ -88,10 +76,7 @@ FrmTorvane::Go FrmTorvane::StartupWrite(const std::wstring& path, const std::wst
 // whether start-up goes on with the next operation or stops here.
 FrmTorvane::Go FrmTorvane::StartupFailure(const Failure& failure, ReadOf failedRead) {
     window_.SetPointer(Pointer::Default);
-    const auto report = [&] {
-        window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description, L"Form Load",
-                           BoxStyle::Critical);
-    };
+    const auto report = [&] { dialogs_.ShowMessage(ErrorPrompt(failure), L"Form Load", BoxStyle::Critical); };
     switch (failure.code) {
         case codes::kInvalidCall:
             return Go::On;

@@ -102,14 +102,14 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-void RegisterPictureButton(HINSTANCE instance) {
+bool RegisterPictureButton(HINSTANCE instance) {
     WNDCLASSEXW button{};
     button.cbSize = sizeof(button);
     button.lpfnWndProc = ButtonProc;
     button.cbWndExtra = sizeof(LONG_PTR);
     button.hInstance = instance;
     button.lpszClassName = kPictureButtonClass;
-    RegisterClassExW(&button);
+    return RegisterClassExW(&button) != 0;
 }
 
 }  // namespace torvane::win32

@@ -1,0 +1,31 @@
+#include "platform/win32/Dpi.h"
+
+#include <cmath>
+
+#include "platform/win32/Handles.h"
+
+namespace torvane::win32 {
+
+UINT DpiOf(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (hwnd != nullptr && getDpiForWindow != nullptr) {
+        if (const UINT dpi = getDpiForWindow(hwnd)) return dpi;
+    }
+    const WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+int Px(double twips, UINT dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+
+double Twips(int pixels, UINT dpi) { return pixels * 1440.0 / dpi; }
+
+HFONT CreateFixedFont(const std::wstring& face, int tenthsOfPoint, UINT dpi) {
+    return CreateFontW(-MulDiv(tenthsOfPoint, static_cast<int>(dpi), 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       FIXED_PITCH | FF_MODERN, face.c_str());
+}
+
+}  // namespace torvane::win32
