@@ -51,7 +51,8 @@ private:
     enum class ReadOf { Nothing, Esegui, RunValue };
 
     Go StartupFailure(const Failure& failure, ReadOf failedRead = ReadOf::Nothing);
-    Go StartupWrite(const std::wstring& path, const std::wstring& data);
+    void StartupWrite(const std::wstring& path, const std::wstring& data);
+    void ReportRefusal(const Failure& failure);
     Go ActivateEarlierInstance();
     void DetectInstalledApplications();
     void PlaceWindow();

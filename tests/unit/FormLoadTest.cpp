@@ -65,18 +65,21 @@ TEST(FormLoad, AMissingValueIsRestoredAloneAndAnUnreadableKeyWritesNothing) {
     EXPECT_TRUE(locked.window.checks[CheckItem::Admin]);
 }
 
-TEST(FormLoad, RefusedWritesAreReportedOnceAndThePanelStillOpens) {
-    Panel panel;
-    panel.Install({0, 7});
-    panel.registry.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
-    panel.form.Form_Load();
-    EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{L"Errore -2147024891  Accesso negato."}));
-    EXPECT_EQ(panel.dialogs.boxes[0].title, L"Form Load");
-    EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Critical);
-    EXPECT_EQ(panel.registry.Writes(), 4);
-    EXPECT_EQ(panel.window.title, kTitle);
-    EXPECT_EQ(panel.window.outer, (Size{5274, 2742}));
-    EXPECT_EQ(panel.window.pointers.back(), Pointer::Default);
+TEST(FormLoad, AnyRefusedWriteIsReportedOnceAndThePanelStillOpens) {
+    // Access denied, a policy, a key that cannot be created.
+    for (std::int32_t code : {codes::kAccessDenied, -2147023636, -2147024883}) {
+        Panel panel;
+        panel.Install({0, 7});
+        panel.registry.writeFailure = Failure{code, L"Rifiutato."};
+        panel.form.Form_Load();
+        EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{L"Errore " + std::to_wstring(code) + L"  Rifiutato."}));
+        EXPECT_EQ(panel.dialogs.boxes[0].title, L"Form Load");
+        EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Critical);
+        EXPECT_EQ(panel.registry.Writes(), 4);
+        EXPECT_EQ(panel.window.title, kTitle);
+        EXPECT_EQ(panel.window.outer, (Size{5274, 2742}));
+        EXPECT_EQ(panel.window.pointers.back(), Pointer::Default);
+    }
 }
 
 TEST(FormLoad, AnyOtherFailureStopsStartUpWithTheDesignWindow) {
