@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LateBound.h"
 
 namespace torvane::win32 {
 
@@ -16,6 +17,16 @@ UINT DpiOf(HWND hwnd) {
     const WindowDC screen(nullptr);
     const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+UINT PrimaryScreenDpi() {
+    // GetDpiForMonitor exists from Windows 8.1 on; before, the system's DPI is every screen's.
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    const auto getDpiForMonitor = LateBound<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(primary, 0, &x, &y)) && y > 0) return y;
+    return DpiOf(nullptr);
 }
 
 int Px(double twips, UINT dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }

@@ -9,6 +9,9 @@ namespace torvane::win32 {
 // Windows 10 1607, which had only one.
 UINT DpiOf(HWND hwnd);
 
+// The DPI of the primary screen, where the panel is placed.
+UINT PrimaryScreenDpi();
+
 // Whole pixels for twips at a DPI.
 int Px(double twips, UINT dpi);
 double Twips(int pixels, UINT dpi);

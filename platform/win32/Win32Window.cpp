@@ -26,7 +26,9 @@ Win32Window::Win32Window(HINSTANCE instance, WindowDesign design)
     title_ = design_.title;
     frame_ = design_.frame;
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i].rect = design_.buttons[i].rect;
-    dpi_ = DpiOf(nullptr);
+    // Start-up places the window on the primary screen: sizes and places are
+    // worked out at that screen's DPI, and applied at it.
+    dpi_ = PrimaryScreenDpi();
 
     // The designed client area at its designed place, as an outer rectangle.
     const Rect& client = design_.client;
@@ -51,9 +53,13 @@ Outcome Win32Window::CreateWindows() {
         return Win32Failure(GetLastError());
     }
     bar_.release();  // the window's now
-    // A screen of another DPI than the system's gets the window at its own.
+    // Should the window still land on a screen of another DPI, it takes that
+    // DPI's sizes and keeps its centre where start-up put it.
     if (const UINT dpi = DpiOf(hwnd_); dpi != dpi_) {
+        const double centreX = Px(left_ + outer_.width / 2.0), centreY = Px(top_ + outer_.height / 2.0);
         dpi_ = dpi;
+        left_ = Twips(static_cast<int>(centreX), dpi_) - outer_.width / 2.0;
+        top_ = Twips(static_cast<int>(centreY), dpi_) - outer_.height / 2.0;
         LoadDpiResources();
         ApplyWindowRect();
     }

@@ -87,7 +87,9 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             top_ = Twips(suggested->top, dpi_);
             LoadDpiResources();
             LayOut();
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            // Every control is drawn afresh: grown buttons must not keep the
+            // old, smaller faces and pictures.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             return 0;
         }
         default:
