@@ -8,6 +8,14 @@ constexpr std::uint32_t kFileAttributes = 1 + 2 + 4 + 32;
 
 }  // namespace
 
+SearchRoots AnsweringRoots(FileSystem& files, const SearchRoots& roots) {
+    SearchRoots answering{{}, roots.folders};
+    for (const auto& drive : roots.drives) {
+        if (files.DriveAnswers(drive)) answering.drives.push_back(drive);
+    }
+    return answering;
+}
+
 Result<std::wstring> FindInstalled(FileSystem& files, const CatalogueEntry& entry, const SearchRoots& roots) {
     // An entry at the drive root is looked for once per drive.
     const std::vector<std::wstring> atRoot{L""};

@@ -14,6 +14,10 @@ struct SearchRoots {
     std::vector<std::wstring> folders;  // "Programmi"
 };
 
+// The roots with only the drives that answer now, each asked once: a drive
+// that is missing, not ready or unreachable is not searched at all.
+SearchRoots AnsweringRoots(FileSystem& files, const SearchRoots& roots);
+
 // Looks for an entry's executable at its fixed places, in order; the first
 // found wins. The path as built from root and candidate, "" when there is
 // none, or the failure that ended the search.

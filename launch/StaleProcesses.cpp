@@ -23,7 +23,7 @@ Outcome StopStaleProcesses(Processes& processes, const std::function<void()>& pu
     if (!running.ok()) return running.failure();
     for (const ProcessEntry& process : running.value()) {
         if (!IsStale(process.imageName)) continue;
-        if (Outcome failed = processes.Terminate(process.id)) return failed;
+        processes.Terminate(process.id, *process.imageName);
         processes.Sleep(kWaitAfterStop);
         pumpEvents();
     }

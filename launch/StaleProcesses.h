@@ -7,8 +7,8 @@
 namespace torvane {
 
 // Stops every running process of the Texa suites, waiting after each and
-// letting the window handle its events meanwhile. A failure ends the
-// stopping and is returned.
+// letting the window handle its events meanwhile. Only a failure to list the
+// processes is returned.
 Outcome StopStaleProcesses(Processes& processes, const std::function<void()>& pumpEvents);
 
 }  // namespace torvane

@@ -62,5 +62,23 @@ TEST(Detection, StartUpRecordsPathsEnablesButtonsAndShowsOnlyUnexpectedFailures)
     EXPECT_EQ(panel.files.lookups.size(), 15u * 8 + 16 + 2 + 1 + 1 + 5 + 1);
 }
 
+TEST(Detection, ADriveThatDoesNotAnswerIsAskedOnceAndNeverSearched) {
+    Panel panel;
+    panel.files.silentDrives = {L"D:\\"};
+    panel.Start({0});
+    EXPECT_TRUE(panel.dialogs.boxes.empty());
+    EXPECT_EQ(panel.files.probes, (std::vector<std::wstring>{L"C:\\", L"D:\\"}));
+    // The first entry found at once, then VCDS at the root, Delphi's two
+    // candidates and the 18 others under C:'s four folders only.
+    EXPECT_EQ(panel.files.lookups.size(), 1u + 1 + 4 * 2 + 18 * 4);
+    for (const auto& path : panel.files.lookups) EXPECT_TRUE(path.starts_with(L"C:\\")) << path;
+
+    FakeFileSystem files;
+    files.silentDrives = {L"C:\\"};
+    const SearchRoots answering = AnsweringRoots(files, kRoots);
+    EXPECT_EQ(answering.drives, (std::vector<std::wstring>{L"D:\\"}));
+    EXPECT_EQ(answering.folders, kRoots.folders);
+}
+
 }  // namespace
 }  // namespace torvane::testing

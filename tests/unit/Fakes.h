@@ -83,6 +83,12 @@ struct FakeFileSystem : FileSystem {
     std::map<std::wstring, Failure> failures;
     std::vector<std::wstring> lookups;
     std::set<std::uint32_t> masks;
+    std::set<std::wstring> silentDrives;  // do not answer
+    std::vector<std::wstring> probes;
+    bool DriveAnswers(const std::wstring& root) override {
+        probes.push_back(root);
+        return !silentDrives.contains(root);
+    }
     Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t mask) override {
         lookups.push_back(path);
         masks.insert(mask);
@@ -140,16 +146,16 @@ struct FakeShell : Shell {
 struct FakeProcesses : Processes {
     std::vector<ProcessEntry> running;
     std::optional<Failure> listFailure;
-    std::map<std::uint32_t, Failure> refused;  // cannot be stopped
+    std::set<std::uint32_t> refused;  // cannot be stopped
     std::vector<std::uint32_t> terminated, sleeps;
+    std::vector<std::wstring> names;  // asked to stop, as listed
     Result<std::vector<ProcessEntry>> List() override {
         if (listFailure) return *listFailure;
         return running;
     }
-    Outcome Terminate(std::uint32_t id) override {
-        if (auto failure = refused.find(id); failure != refused.end()) return failure->second;
-        terminated.push_back(id);
-        return std::nullopt;
+    void Terminate(std::uint32_t id, const std::wstring& name) override {
+        names.push_back(name);
+        if (!refused.contains(id)) terminated.push_back(id);
     }
     void Sleep(std::uint32_t ms) override { sleeps.push_back(ms); }
 };

@@ -26,13 +26,16 @@ TEST(ResultMessage, CodesMapToTheirTextsAndOthersToNone) {
     EXPECT_EQ(WorkingDirectory(L"VCDS.exe"), std::nullopt);
 }
 
-TEST(StaleProcesses, StopsEveryProcessOfTheSuitesByExactNameWaitingAfterEach) {
+TEST(StaleProcesses, StopsEveryProcessOfTheSuitesByExactNameWaitingAfterEachEvenOneThatWillNotStop) {
     FakeProcesses processes;
     processes.running = {{1, L"start5.exe"}, {2, L"START5.EXE"}, {3, L"mystart5.exe"}, {4, std::nullopt},
                          {5, L"mstart.exe"},  {6, L"start4.exe"}, {7, L"autodia16.exe"}, {8, L"Mstart5.exe"}};
+    processes.refused = {5};
     int pumps = 0;
     EXPECT_EQ(StopStaleProcesses(processes, [&] { ++pumps; }), std::nullopt);
-    EXPECT_EQ(processes.terminated, (std::vector<std::uint32_t>{1, 5, 6, 7, 8}));
+    EXPECT_EQ(processes.names, (std::vector<std::wstring>{L"start5.exe", L"mstart.exe", L"start4.exe",
+                                                          L"autodia16.exe", L"Mstart5.exe"}));
+    EXPECT_EQ(processes.terminated, (std::vector<std::uint32_t>{1, 6, 7, 8}));
     EXPECT_EQ(processes.sleeps, (std::vector<std::uint32_t>(5, 1600)));
     EXPECT_EQ(pumps, 6);
 
@@ -83,8 +86,7 @@ TEST_F(Launching, CommonStartProgramsAndOtherEntriesStopNothing) {
 }
 
 TEST_F(Launching, ClicksDuringALaunchAreIgnoredEvenAfterAFailureAndTheNextOneWorks) {
-    panel.processes.running = {{10, L"start5.exe"}};
-    panel.processes.refused[10] = {-2147023174, L"Il server RPC non \u00e8 disponibile."};
+    panel.processes.listFailure = Failure{-2147023174, L"Il server RPC non \u00e8 disponibile."};
     // Clicks arrive at every pump until the shell has been called.
     panel.window.onPump = [&] {
         if (panel.shell.calls.empty()) panel.form.cmdApplicazioni_Click(0);
@@ -101,13 +103,13 @@ TEST_F(Launching, ClicksDuringALaunchAreIgnoredEvenAfterAFailureAndTheNextOneWor
     EXPECT_EQ(panel.shell.calls.size(), 2u);
 }
 
-TEST_F(Launching, AVanishedProcessEndsTheStopSilentlyAndTheLaunchGoesOn) {
+TEST_F(Launching, AProcessThatWillNotStopIsNoFailureAndTheLaunchGoesOn) {
     panel.processes.running = {{1, L"start5.exe"}, {2, L"start4.exe"}};
-    panel.processes.refused[1] = {codes::kObjectGone, L"Non trovato"};
+    panel.processes.refused = {1};
     panel.form.cmdApplicazioni_Click(13);
     EXPECT_TRUE(panel.dialogs.boxes.empty());
-    EXPECT_TRUE(panel.processes.terminated.empty());
-    EXPECT_EQ(panel.shell.calls.size(), 1u);
+    EXPECT_EQ(panel.processes.terminated, (std::vector<std::uint32_t>{2}));
+    EXPECT_EQ(Appended(), L" - 42  OK");
 }
 
 TEST_F(Launching, NothingToStartDoesNothingAndTheNextClickWorks) {
