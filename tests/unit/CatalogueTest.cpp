@@ -33,6 +33,11 @@ TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparator
     EXPECT_EQ(design.buttons[23].tooltip, L"");
     EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
     EXPECT_EQ(design.title, L" Torvane");
+    EXPECT_EQ(design.client, (Rect{2565, 3180, 14310, 6660}));
+    EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));
+    EXPECT_EQ(design.fontFace + L" " + std::to_wstring(design.windowFontTenthsOfPoint) + L" " +
+                  std::to_wstring(design.buttonFontTenthsOfPoint),
+              L"Courier New 90 105");
     EXPECT_EQ(design.menuTitle, L"Opzioni");
 
     std::vector<std::wstring> menu;

@@ -116,6 +116,7 @@ TEST_F(Launching, NothingToStartDoesNothingAndTheNextClickWorks) {
     panel.form.cmdApplicazioni_Click(5);   // not installed
     panel.form.cmdApplicazioni_Click(22);  // placeholder
     panel.form.cmdApplicazioni_Click(-1);
+    panel.form.cmdApplicazioni_Click(24);
     EXPECT_TRUE(panel.shell.calls.empty());
     EXPECT_EQ(panel.dialogs.beeps, 0);
     EXPECT_EQ(panel.window.title, kTitle);
