@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/Handles.h"
+
 namespace torvane::win32 {
 namespace {
 
@@ -23,7 +25,7 @@ void Clicked(HWND hwnd) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT paint;
+    const PaintScope paint(hwnd);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
     item.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
@@ -31,10 +33,9 @@ void Paint(HWND hwnd) {
     item.itemState = ((State(hwnd) & kPressed) ? ODS_SELECTED : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED) |
                      (GetFocus() == hwnd ? ODS_FOCUS : 0);
     item.hwndItem = hwnd;
-    item.hDC = BeginPaint(hwnd, &paint);
+    item.hDC = paint.get();
     GetClientRect(hwnd, &item.rcItem);
     SendMessageW(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    EndPaint(hwnd, &paint);
 }
 
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
