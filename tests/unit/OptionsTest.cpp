@@ -25,6 +25,7 @@ struct OptionCase {
     std::vector<std::wstring> prompts;
     bool checkedAfter;
     std::optional<std::wstring> storedAfter;
+    bool unreadable = false;  // every read fails
 };
 
 void Check(const OptionCase& c, const std::wstring& path, const std::function<bool(Registry&, Dialogs&, bool)>& command) {
@@ -33,6 +34,7 @@ void Check(const OptionCase& c, const std::wstring& path, const std::function<bo
     FakeDialogs dialogs;
     if (c.stored) store.values[path] = *c.stored;
     if (c.refused) store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+    if (c.unreadable) store.readFailures[path] = Failure{codes::kAccessDenied, L"Accesso negato."};
     dialogs.answers = c.answers;
     EXPECT_EQ(command(store, dialogs, c.checked), c.checkedAfter);
     EXPECT_EQ(dialogs.Prompts(), c.prompts);
@@ -76,6 +78,10 @@ TEST(Options, AutoStart) {
         {"another tool's value", L"C:\\Altro\\tool.exe", false, {Yes}, false, {}, false, L"C:\\Altro\\tool.exe"},
         {"refused on", L"", false, {Yes}, true, {kAvvioOn}, false, L""},
         {"refused off", kLine, true, {Yes}, true, {kAvvioOff}, true, kLine},
+        {"refused off, no value", std::nullopt, true, {Yes}, true, {kAvvioOff, L"Opzione disattivata    "}, false,
+         std::nullopt},
+        {"unreadable on", L"", false, {Yes}, true, {kAvvioOn}, false, L"", true},
+        {"unreadable off", L"", true, {Yes}, false, {kAvvioOff}, true, L"", true},
     };
     const auto command = [](Registry& store, Dialogs& dialogs, bool checked) {
         return settings::SwitchAutoStart(store, dialogs, checked, kLine);
