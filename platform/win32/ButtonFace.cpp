@@ -55,6 +55,9 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     RECT face = item.rcItem;
     const HDC dc = item.hDC;
 
+    // The styled face has see-through corners: lay the frame's colour under
+    // them, or each paint would blend them over the last.
+    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
     const ButtonTheme theme(item.hwndItem);
     if (!theme.Draw(dc, disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL, face)) {
         DrawFrameControl(dc, &face, DFC_BUTTON,

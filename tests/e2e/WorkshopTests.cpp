@@ -1,0 +1,152 @@
+// What a workshop PC has and a fresh prefix has not: an elevated panel, a
+// drive that does not answer, an id that passed to another program, a screen
+// of another scale.
+
+#include <algorithm>
+#include <vector>
+
+#include "Harness.h"
+#include "platform/win32/Win32Services.h"
+
+namespace e2e {
+namespace {
+
+class Workshop : public ::testing::Test {
+protected:
+    void SetUp() override { InstallEntry(0); }
+    void TearDown() override {
+        for (const StandinRun& run : StandinLog()) {
+            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid);
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        DeleteFileW(kLog);
+        for (int index : {0, 13}) DeleteFileW(EntryPath(index, L"C:\\Programmi").c_str());
+    }
+};
+
+TEST_F(Workshop, NextToAnElevatedPanelASecondOneEndsWithoutAWindow) {
+    // An elevated panel's mutex refuses a standard user's panel all access.
+    PSECURITY_DESCRIPTOR refuseAll = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;GA;;;WD)", SDDL_REVISION_1, &refuseAll, nullptr);
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), refuseAll, FALSE};
+    const HANDLE elevated = CreateMutexW(&attributes, FALSE, L"Local\\Quennavo.Torvane.Instance");
+    Panel second;
+    EXPECT_TRUE(second.Ended());
+    EXPECT_EQ(TopLevel(second.Pid(), L"TorvaneFrmTorvane"), nullptr);
+    CloseHandle(elevated);
+    LocalFree(refuseAll);
+}
+
+TEST_F(Workshop, AProcessIsStoppedOnlyUnderTheNameItWasListedWith) {
+    InstallStandin(L"C:\\Vecchi\\d\\other.exe");
+    Process other(L"C:\\Vecchi\\d\\other.exe");
+    ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
+    torvane::win32::Win32Processes processes;
+    processes.Terminate(other.Pid(), L"start5.exe");
+    EXPECT_FALSE(other.Ended(2s));
+    processes.Terminate(other.Pid(), L"other.exe");
+    EXPECT_TRUE(other.Ended());
+}
+
+TEST_F(Workshop, AStaleProcessThatRefusesToStopIsPassedOverAndTheNextOneStopped) {
+    InstallEntry(13);
+    InstallStandin(L"C:\\Vecchi\\e\\start5.exe");
+    InstallStandin(L"C:\\Vecchi\\f\\start4.exe");
+    Process refusing(L"C:\\Vecchi\\e\\start5.exe", L"--refuse-stop"), stale(L"C:\\Vecchi\\f\\start4.exe");
+    ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 2; }));
+    Panel panel;
+    ASSERT_NE(panel.Window(), nullptr);
+    panel.Click(13);
+    EXPECT_TRUE(stale.Ended());
+    EXPECT_TRUE(panel.TitleBecomes(L" - 33  OK")) << panel.Title().c_str();
+    EXPECT_FALSE(refusing.Ended(0ms));
+    EXPECT_EQ(TopLevel(panel.Pid(), L"#32770"), nullptr);
+}
+
+// Renames a folder given by its path outside Windows.
+bool MoveUnixFolder(const std::wstring& from, const std::wstring& to) {
+    return MoveFileW((L"\\\\?\\unix" + from).c_str(), (L"\\\\?\\unix" + to).c_str());
+}
+
+// D: made a link to itself, as Wine shows a drive that cannot be reached:
+// error 1921 on every lookup.
+TEST_F(Workshop, ADriveThatDoesNotAnswerIsLeftOutWithoutABox) {
+    wchar_t prefix[MAX_PATH];
+    const std::wstring d = std::wstring(prefix, GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH)) + L".d";
+    ASSERT_TRUE(MoveUnixFolder(d, d + L"-aside"));
+    ASSERT_TRUE(MoveUnixFolder(d + L"-loop", d));
+    EXPECT_EQ(GetFileAttributesW(L"D:\\Programmi\\Dataspin.net\\Dataspin.exe"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANT_RESOLVE_FILENAME));
+    {
+        Panel panel;
+        EXPECT_NE(panel.Window(), nullptr);
+        EXPECT_EQ(panel.Title(), kTitle);
+        EXPECT_EQ(TopLevel(panel.Pid(), L"#32770"), nullptr);
+    }
+    EXPECT_TRUE(MoveUnixFolder(d, d + L"-loop"));
+    EXPECT_TRUE(MoveUnixFolder(d + L"-aside", d));
+}
+
+BOOL CALLBACK CheckPainted(HWND child, LPARAM all) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(all) = false;
+    return TRUE;
+}
+
+// Whether a window and every control in it have painted all they were asked to.
+bool Painted(HWND window) {
+    bool painted = !GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, CheckPainted, reinterpret_cast<LPARAM>(&painted));
+    return painted && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+}
+
+// The client area's pixels on the screen, once all is painted.
+std::vector<DWORD> Pixels(HWND window) {
+    WaitUntil([&] { return Painted(window); });
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const int width = client.right, height = client.bottom;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width * height));
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    const HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(copy, old);
+    GetDIBits(copy, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(Workshop, AfterADpiChangeThePanelLooksAsAFullRepaintDrawsIt) {
+    InstallEntry(13);
+    Panel panel;
+    ASSERT_NE(panel.Window(), nullptr);
+    Pixels(panel.Window());
+    const HANDLE nudged = CreateEventW(nullptr, TRUE, FALSE, L"TorvaneDpiNudged");
+    const std::wstring dll = BuildFile(L"dpi_nudge.dll");
+    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, panel.Pid());
+    const auto bytes = (dll.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, dll.c_str(), bytes, nullptr);
+    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    CloseHandle(CreateRemoteThread(process, nullptr, 0, loadLibrary, remote, 0, nullptr));
+    ASSERT_EQ(WaitForSingleObject(nudged, 30000), WAIT_OBJECT_0);
+    const std::vector<DWORD> afterChange = Pixels(panel.Window());
+    RedrawWindow(panel.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    EXPECT_TRUE(afterChange == Pixels(panel.Window()));
+    RECT button;
+    GetClientRect(panel.Button(13), &button);
+    EXPECT_EQ(button.right, 211);  // 2112 twips at 144 DPI
+    CloseHandle(process);
+    CloseHandle(nudged);
+}
+
+}  // namespace
+}  // namespace e2e
