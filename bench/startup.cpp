@@ -150,8 +150,10 @@ struct Pairs {
 };
 
 // Which program of a pair starts first alternates, so that neither gains from
-// its place in the run.
+// its place in the run. A pair in which a program ended before it finished
+// painting is not counted; false when that happens to more than one in ten.
 bool RunPairs(const std::wstring& a, const std::wstring& b, int count, Pairs& pairs) {
+    int failed = 0;
     for (int i = 0; i < count; ++i) {
         Run runA, runB;
         if (i % 2 == 0) {
@@ -161,11 +163,14 @@ bool RunPairs(const std::wstring& a, const std::wstring& b, int count, Pairs& pa
             runB = Measure(b);
             runA = Measure(a);
         }
-        if (runA.painted < 0 || runB.painted < 0) return false;
+        if (runA.painted < 0 || runB.painted < 0) {
+            ++failed;
+            continue;
+        }
         pairs.first.push_back(runA);
         pairs.second.push_back(runB);
     }
-    return true;
+    return failed * 10 <= count;
 }
 
 void PrintSpread(const char* label, const std::vector<double>& values) {
@@ -226,7 +231,8 @@ HANDLE WaitForChild(DWORD parent, double until) {
 
 // Milliseconds from a click on the first button (ESI[tronic], started
 // without stopping anything first) to its application's process being seen,
-// which ShellExecuteW creates: an upper bound of the time to the call.
+// which ShellExecuteW creates: an upper bound of the time to the call. The
+// pointer comes over the button a moment before, as a user's does.
 double ClickToLaunch(const std::wstring& torvane) {
     Started panel(torvane);
     Run run;
@@ -234,12 +240,17 @@ double ClickToLaunch(const std::wstring& torvane) {
     const HWND frame = window != nullptr ? GetWindow(window, GW_CHILD) : nullptr;
     const HWND button = frame != nullptr ? GetDlgItem(frame, 1000) : nullptr;
     if (button == nullptr) return -1;
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    Sleep(300);
     const double click = Now();
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     const HANDLE child = WaitForChild(panel.Pid(), click + 5000);
     const double launched = Now();
     if (child == nullptr) return -1;
+    // Stopping either program while the child is still being set up has
+    // brought the Wine server down.
+    Sleep(500);
     TerminateProcess(child, 0);
     WaitForSingleObject(child, 10000);
     CloseHandle(child);
@@ -255,6 +266,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring torvane = argv[1], minimal = argv[2], floorExe = argv[3];
     InstallCatalogue(argv[4]);
+    // Away from where the windows appear: start-up alone is measured, not
+    // what the pointer coming over a window sets off.
+    SetCursorPos(0, 0);
     const int count = argc > 5 ? _wtoi(argv[5]) : 40;
     // The first start writes the settings; not counted.
     Measure(torvane);
