@@ -7,24 +7,32 @@
 #include "catalogue/Catalogue.h"
 
 namespace torvane::design {
+namespace {
 
-ButtonDesign Button(int index) {
+ButtonLook Button(int index) {
     const Rect rect = arrangement::Slot(index);
     const CatalogueEntry* entry = CatalogueEntryAt(static_cast<std::int16_t>(index));
     if (entry == nullptr) return {kPlaceholderCaption, L"", 0, rect};
     return {entry->caption, entry->tooltip, entry->iconPixels, rect};
 }
 
-std::vector<MenuEntry> OptionsMenu(const std::wstring& contactAddress) {
-    return {
-        {L"mnuOpzioniAvvio", L"Avvio automatico", kMenuAvvio},
-        {L"mnuDiv1", L"-", 0},
-        {L"mnuOpzioniAdmin", L"Esegui come amministratore", kMenuAdmin},
-        {L"mnuDiv2", L"-", 0},
-        {L"mnuOpzioniMail", L"Scrivi a \"" + contactAddress + L"\"", kMenuMail},
-        {L"mnuDiv3", L"-", 0},
-        {L"mnuOpzioniEsci", L"Esci", kMenuEsci},
-    };
+}  // namespace
+
+WindowDesign Window(const std::wstring& contactAddress) {
+    WindowDesign design{
+        L" Torvane", {2565, 3180, 14310, 6660}, {168, 0, 13956, 6480}, L"Courier New", 90, 105, {}, L"Opzioni",
+        {
+            {L"Avvio automatico", kMenuAvvio},
+            {L"-", 0},
+            {L"Esegui come amministratore", kMenuAdmin},
+            {L"-", 0},
+            {L"Scrivi a \"" + contactAddress + L"\"", kMenuMail},
+            {L"-", 0},
+            {L"Esci", kMenuEsci},
+        },
+        kMenuAvvio, kMenuAdmin};
+    for (int i = 0; i < kButtonCount; ++i) design.buttons.push_back(Button(i));
+    return design;
 }
 
 bool RunMenuCommand(FrmTorvane& form, int id) {

@@ -14,7 +14,7 @@ void FrmTorvane::Form_Load() {
     if (platform_.application.AnotherInstanceRunning()) {
         // The outcome does not matter: the earlier instance carries on either way.
         ActivateEarlierInstance();
-        window_.Beep();
+        dialogs_.Beep();
         window_.EndProgram();
         return;
     }
@@ -22,9 +22,9 @@ void FrmTorvane::Form_Load() {
     window_.SetPointer(Pointer::Busy);
     OggettoShell = &platform_.registry;
 
-    if (VerificaChiave(settings::kSubKey) == settings::kKeyMissing) {
-        if (StartupWrite(settings::kKeyDefaultValue, L"") == Go::Stop) return;
-        if (StartupWrite(settings::kEsegui, settings::kNoAdminDefault) == Go::Stop) return;
+    if (OggettoShell->OpenKeyStatus(settings::kSubKey) == settings::kKeyMissing) {
+        StartupWrite(settings::kKeyDefaultValue, L"");
+        StartupWrite(settings::kEsegui, settings::kNoAdminDefault);
     }
 
     // A failed read leaves the value as it stood; the tests still run on it.
@@ -45,12 +45,12 @@ void FrmTorvane::Form_Load() {
     }
     window_.SetChecked(CheckItem::Avvio, !value.empty());
 
-    Dischi = {L"C:\\", L"D:\\"};
-    CartelleProgrammi = {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"};
+    Dischi = AnsweringRoots(platform_.files, {{L"C:\\", L"D:\\"},
+                                              {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}});
     DetectInstalledApplications();
 
     if (NumeroInstallate == 0) {
-        window_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
+        dialogs_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
         window_.EndProgram();
         return;
     }
@@ -61,17 +61,6 @@ void FrmTorvane::Form_Load() {
     window_.SetPointer(Pointer::Default);
 }
 
-void FrmTorvane::DetectInstalledApplications() {
-    PercorsiApplicazioni.assign(kButtonCount, std::wstring());
-    Installate.assign(kButtonCount, false);
-    for (std::int16_t i = 0; i < kButtonCount; ++i) {
-        window_.SetButtonEnabled(i, VerificaInstallazione(i));
-        Installate[i] = window_.ButtonEnabled(i);
-        if (Installate[i]) ++NumeroInstallate;
-        window_.PumpEvents();
-    }
-}
-
 // Centred horizontally, with one third of the free height above the window.
 void FrmTorvane::PlaceWindow() {
     const Size screen = window_.ScreenSize();
@@ -79,38 +68,37 @@ void FrmTorvane::PlaceWindow() {
     window_.SetPosition((screen.width - outer.width) / 2.0, (screen.height - outer.height) / 3.0);
 }
 
-FrmTorvane::Go FrmTorvane::StartupWrite(const std::wstring& path, const std::wstring& data) {
-    const Outcome outcome = OggettoShell->Write(path, data);
-    return outcome ? StartupFailure(*outcome) : Go::On;
+// Any refused write (a standard user under HKEY_LOCAL_MACHINE, a policy, a
+// key that cannot be created) is said once; the panel opens all the same.
+void FrmTorvane::StartupWrite(const std::wstring& path, const std::wstring& data) {
+    if (const Outcome refused = OggettoShell->Write(path, data)) ReportRefusal(*refused);
+}
+
+void FrmTorvane::ReportRefusal(const Failure& failure) {
+    window_.SetPointer(Pointer::Default);
+    if (refusalReported_) return;
+    refusalReported_ = true;
+    dialogs_.ShowMessage(ErrorPrompt(failure), L"Form Load", BoxStyle::Critical);
 }
 
 // The start-up failure handling: decides, one failed operation at a time,
 // whether start-up goes on with the next operation or stops here.
 FrmTorvane::Go FrmTorvane::StartupFailure(const Failure& failure, ReadOf failedRead) {
     window_.SetPointer(Pointer::Default);
-    const auto report = [&] {
-        window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description, L"Form Load",
-                           BoxStyle::Critical);
-    };
     switch (failure.code) {
         case codes::kInvalidCall:
             return Go::On;
         case codes::kNotFound:
             // Recreate only the value whose read failed, with its default: a
             // missing "Esegui" must not cost the user the auto-start setting.
-            if (failedRead == ReadOf::RunValue) return StartupWrite(settings::kRunValue, L"");
-            if (failedRead == ReadOf::Esegui) return StartupWrite(settings::kEsegui, settings::kNoAdminDefault);
+            if (failedRead == ReadOf::RunValue) StartupWrite(settings::kRunValue, L"");
+            if (failedRead == ReadOf::Esegui) StartupWrite(settings::kEsegui, settings::kNoAdminDefault);
             return Go::On;
         case codes::kAccessDenied:
-            // A standard user may not write under HKEY_LOCAL_MACHINE: say so
-            // once, then let the panel open all the same.
-            if (!refusalReported_) {
-                refusalReported_ = true;
-                report();
-            }
+            ReportRefusal(failure);
             return Go::On;
         default:
-            report();
+            dialogs_.ShowMessage(ErrorPrompt(failure), L"Form Load", BoxStyle::Critical);
             return Go::Stop;
     }
 }

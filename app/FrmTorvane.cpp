@@ -12,6 +12,7 @@ std::wstring StartupTitle(const Version& version) {
 FrmTorvane::FrmTorvane(const Platform& platform, const Version& version, std::wstring contactAddress)
     : platform_(platform),
       window_(platform.window),
+      dialogs_(platform.dialogs),
       version_(version),
       contactAddress_(std::move(contactAddress)) {}
 

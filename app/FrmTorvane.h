@@ -1,11 +1,11 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "catalogue/Catalogue.h"
+#include "catalogue/Detection.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
@@ -16,6 +16,7 @@ namespace torvane {
 
 struct Platform {
     Window& window;
+    Dialogs& dialogs;
     FileSystem& files;
     Registry& registry;
     Shell& shell;
@@ -23,15 +24,11 @@ struct Platform {
     Application& application;
 };
 
-struct Version {
-    int major, minor, revision;
-};
-
 // "Torvane 0.3.0 - by Quennavo" for version 0.3.0.
 std::wstring StartupTitle(const Version& version);
 
-// The main window: its state and its event handlers. Each handler is defined
-// beside the subsystem it belongs to.
+// The main window: its state and its event handlers, which call on the
+// catalogue, launching and settings.
 class FrmTorvane {
 public:
     FrmTorvane(const Platform& platform, const Version& version, std::wstring contactAddress);
@@ -54,7 +51,8 @@ private:
     enum class ReadOf { Nothing, Esegui, RunValue };
 
     Go StartupFailure(const Failure& failure, ReadOf failedRead = ReadOf::Nothing);
-    Go StartupWrite(const std::wstring& path, const std::wstring& data);
+    void StartupWrite(const std::wstring& path, const std::wstring& data);
+    void ReportRefusal(const Failure& failure);
     Go ActivateEarlierInstance();
     void DetectInstalledApplications();
     void PlaceWindow();
@@ -62,22 +60,20 @@ private:
     bool VerificaInstallazione(std::int16_t index);
     void PosizionaBottoni(std::int16_t count);
     std::wstring MessaggioRisultato(std::int32_t code);
-    Outcome TerminaProcessi(std::int16_t index);
-    std::int32_t VerificaChiave(const std::wstring& subKey);
 
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);
 
     Platform platform_;
     Window& window_;
+    Dialogs& dialogs_;
     Version version_;
     std::wstring contactAddress_;
 
     std::vector<std::wstring> PercorsiApplicazioni;
     std::vector<bool> Installate;
     std::int16_t NumeroInstallate = 0;
-    std::array<std::wstring, 2> Dischi;
-    std::array<std::wstring, 4> CartelleProgrammi;
+    SearchRoots Dischi;  // the drives, with CartelleProgrammi under them
     Registry* OggettoShell = nullptr;
     std::wstring TitoloFinestra;
 

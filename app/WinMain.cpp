@@ -4,6 +4,7 @@
 #include "BuildInfo.h"
 #include "app/Design.h"
 #include "app/FrmTorvane.h"
+#include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
 
@@ -28,19 +29,28 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    win32::Win32Window window(instance, build::kContactAddress);
+    win32::Win32Window window(instance, design::Window(build::kContactAddress));
+    win32::Win32Dialogs dialogs(window.Handle());
+    // Without its window classes the panel cannot show itself: say why.
+    if (Outcome failed = win32::Win32Window::RegisterClasses(instance)) {
+        dialogs.ShowMessage(ErrorPrompt(*failed), L"Torvane", BoxStyle::Critical);
+        return 1;
+    }
     win32::Win32FileSystem files;
     win32::Win32Registry registry;
     win32::Win32Shell shell(window.Handle());
     win32::Win32Processes processes;
     win32::Win32Application application;
-    FrmTorvane form(Platform{window, files, registry, shell, processes, application},
+    FrmTorvane form(Platform{window, dialogs, files, registry, shell, processes, application},
                     Version{build::kVersionMajor, build::kVersionMinor, build::kVersionRevision},
                     build::kContactAddress);
     Handlers handlers(form);
     window.SetEvents(&handlers);
 
     form.Form_Load();
-    window.Show();
+    if (Outcome failed = window.Show()) {
+        dialogs.ShowMessage(ErrorPrompt(*failed), L"Torvane", BoxStyle::Critical);
+        return 1;
+    }
     return window.RunMessageLoop();
 }

@@ -43,4 +43,9 @@ const CatalogueEntry* CatalogueEntryAt(std::int16_t index) {
     return &kCatalogue[static_cast<std::size_t>(index)];
 }
 
+std::wstring InstallPath(const CatalogueEntry& entry, const wchar_t* candidate, const std::wstring& drive,
+                         const std::wstring& folder) {
+    return (entry.kind == SearchKind::DriveRoot ? drive : drive + folder) + candidate;
+}
+
 }  // namespace torvane

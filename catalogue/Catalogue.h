@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace torvane {
 
@@ -27,5 +28,10 @@ std::span<const CatalogueEntry, kEntryCount> Catalogue();
 
 // The entry of a catalogue index, or null for any index outside 0 to 20.
 const CatalogueEntry* CatalogueEntryAt(std::int16_t index);
+
+// Where a candidate of the entry is installed on a drive ("C:\"), under a
+// program-files folder ("Programmi") unless the entry lives at the root.
+std::wstring InstallPath(const CatalogueEntry& entry, const wchar_t* candidate, const std::wstring& drive,
+                         const std::wstring& folder);
 
 }  // namespace torvane

@@ -12,14 +12,20 @@ set(MANIFEST ${CMAKE_SOURCE_DIR}/resources/torvane.manifest)
 configure_file(resources/torvane.rc.in ${CMAKE_BINARY_DIR}/generated/torvane.rc @ONLY)
 
 add_library(torvane_win32 STATIC
+  platform/win32/ButtonFace.cpp
+  platform/win32/Dpi.cpp
   platform/win32/Errors.cpp
+  platform/win32/Menus.cpp
   platform/win32/PictureButton.cpp
+  platform/win32/Tooltips.cpp
   platform/win32/Win32Application.cpp
   platform/win32/Win32FileSystem.cpp
   platform/win32/Win32Processes.cpp
   platform/win32/Win32Registry.cpp
   platform/win32/Win32Shell.cpp
+  platform/win32/Win32Dialogs.cpp
   platform/win32/Win32Window.cpp
+  platform/win32/WindowMessages.cpp
 )
 target_compile_options(torvane_win32 PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-sections -fdata-sections)
 target_link_libraries(torvane_win32 PUBLIC torvane_core advapi32 user32 gdi32)

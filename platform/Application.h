@@ -7,6 +7,11 @@
 
 namespace torvane {
 
+// The program's own version numbers.
+struct Version {
+    int major, minor, revision;
+};
+
 struct TopLevelWindow {
     std::uintptr_t handle;
     std::wstring title;

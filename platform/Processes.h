@@ -17,8 +17,11 @@ class Processes {
 public:
     virtual ~Processes() = default;
     virtual Result<std::vector<ProcessEntry>> List() = 0;
-    // A process that no longer exists fails with codes::kObjectGone.
-    virtual Outcome Terminate(std::uint32_t id) = 0;
+    // Stops the process if it still runs under the image name it was listed
+    // with: an id may have passed to another program since. Whether it
+    // stopped is not reported: one that has ended, or that refuses to stop,
+    // is no failure.
+    virtual void Terminate(std::uint32_t id, const std::wstring& imageName) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 

@@ -13,13 +13,11 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
-enum class BoxStyle { Information, Question, Exclamation, Critical };
-enum class Answer { Ok, Yes, No };
 enum class Pointer { Busy, Default };
 enum class CheckItem { Avvio, Admin };
 
 // The window toolkit as the program sees frmTorvane, fraBase and
-// cmdApplicazioni, plus message boxes and the process-wide bits.
+// cmdApplicazioni, plus the process-wide bits.
 class Window {
 public:
     virtual ~Window() = default;
@@ -44,9 +42,6 @@ public:
     virtual bool Checked(CheckItem item) = 0;
     virtual void SetChecked(CheckItem item, bool checked) = 0;
 
-    // Yes/No boxes answer Yes or No, the others Ok.
-    virtual Answer ShowMessage(const std::wstring& prompt, const std::wstring& title, BoxStyle style) = 0;
-    virtual void Beep() = 0;
     virtual void SetPointer(Pointer pointer) = 0;
     virtual void PumpEvents() = 0;
     // Asks the window to close, as its close box does.

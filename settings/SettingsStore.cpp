@@ -1,10 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "app/FrmTorvane.h"
-
-namespace torvane {
-
-namespace settings {
+namespace torvane::settings {
 
 std::wstring AutoStartCommandLine(const std::wstring& folder, const std::wstring& exeBaseName) {
     std::wstring line = folder;
@@ -14,10 +10,4 @@ std::wstring AutoStartCommandLine(const std::wstring& folder, const std::wstring
     return line;
 }
 
-}  // namespace settings
-
-std::int32_t FrmTorvane::VerificaChiave(const std::wstring& subKey) {
-    return platform_.registry.OpenKeyStatus(subKey);
-}
-
-}  // namespace torvane
+}  // namespace torvane::settings

@@ -26,6 +26,7 @@ public:
         return &value_;
     }
     explicit operator bool() const { return Traits::Valid(value_); }
+    T release() { return std::exchange(value_, Traits::Invalid()); }
     void reset(T value = Traits::Invalid()) {
         if (Traits::Valid(value_)) Traits::Close(value_);
         value_ = value;
@@ -56,9 +57,64 @@ struct FontTraits {
     static void Close(HFONT f) { DeleteObject(f); }
 };
 
+struct MenuTraits {
+    static HMENU Invalid() { return nullptr; }
+    static bool Valid(HMENU m) { return m != nullptr; }
+    static void Close(HMENU m) { DestroyMenu(m); }
+};
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static bool Valid(HWND w) { return w != nullptr; }
+    static void Close(HWND w) { DestroyWindow(w); }
+};
+
 using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
 using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueIcon = Unique<HICON, IconTraits>;
 using UniqueFont = Unique<HFONT, FontTraits>;
+using UniqueMenu = Unique<HMENU, MenuTraits>;
+using UniqueWindow = Unique<HWND, WindowTraits>;
+
+// A device context of a window for the scope: GetDC and ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ~WindowDC() { ReleaseDC(hwnd_, dc_); }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint and EndPaint.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
+    ~PaintScope() { EndPaint(hwnd_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// An object selected into a DC for the scope; the old one comes back.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~Selected() { SelectObject(dc_, old_); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
 
 }  // namespace torvane::win32

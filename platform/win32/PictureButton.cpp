@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/Handles.h"
+
 namespace torvane::win32 {
 namespace {
 
@@ -23,7 +25,7 @@ void Clicked(HWND hwnd) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT paint;
+    const PaintScope paint(hwnd);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
     item.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
@@ -31,10 +33,9 @@ void Paint(HWND hwnd) {
     item.itemState = ((State(hwnd) & kPressed) ? ODS_SELECTED : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED) |
                      (GetFocus() == hwnd ? ODS_FOCUS : 0);
     item.hwndItem = hwnd;
-    item.hDC = BeginPaint(hwnd, &paint);
+    item.hDC = paint.get();
     GetClientRect(hwnd, &item.rcItem);
     SendMessageW(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    EndPaint(hwnd, &paint);
 }
 
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,14 +103,14 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-void RegisterPictureButton(HINSTANCE instance) {
+bool RegisterPictureButton(HINSTANCE instance) {
     WNDCLASSEXW button{};
     button.cbSize = sizeof(button);
     button.lpfnWndProc = ButtonProc;
     button.cbWndExtra = sizeof(LONG_PTR);
     button.hInstance = instance;
     button.lpszClassName = kPictureButtonClass;
-    RegisterClassExW(&button);
+    return RegisterClassExW(&button) != 0;
 }
 
 }  // namespace torvane::win32

@@ -8,6 +8,7 @@ namespace torvane::win32 {
 // create than the system's button, which the panel needs 24 of at start-up.
 inline constexpr wchar_t kPictureButtonClass[] = L"TorvanePictureButton";
 
-void RegisterPictureButton(HINSTANCE instance);
+// False when the class cannot be registered; GetLastError tells why.
+bool RegisterPictureButton(HINSTANCE instance);
 
 }  // namespace torvane::win32

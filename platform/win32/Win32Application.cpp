@@ -16,9 +16,14 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM collected) {
 
 }  // namespace
 
+// Any sign that the mutex exists means another instance runs: one made by an
+// elevated panel refuses a standard user's panel access to it, and a name
+// taken by another kind of object is refused too.
 bool Win32Application::AnotherInstanceRunning() {
     if (!instanceMutex_) instanceMutex_.reset(CreateMutexW(nullptr, FALSE, kInstanceMutex));
-    return GetLastError() == ERROR_ALREADY_EXISTS;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS ||
+           (!instanceMutex_ && (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE));
 }
 
 std::vector<TopLevelWindow> Win32Application::TopLevelWindows() {

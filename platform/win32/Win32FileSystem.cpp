@@ -8,8 +8,9 @@ bool MeansAbsent(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES;
 }
 
-// A drive that is missing or not ready (an empty DVD drive as D:), or a name
-// the file system rejects: the quiet bad-file-name case.
+// A drive that is missing, not ready or unreachable (an empty DVD drive, a
+// disconnected network drive, a device that has gone), or a name the file
+// system rejects: the quiet bad-file-name case.
 bool MeansBadName(DWORD error) {
     switch (error) {
         case ERROR_INVALID_DRIVE:
@@ -20,10 +21,37 @@ bool MeansBadName(DWORD error) {
         case ERROR_BAD_NET_NAME:
         case ERROR_UNRECOGNIZED_VOLUME:
         case ERROR_DIRECTORY:
+        case ERROR_ACCESS_DENIED:
+        case ERROR_GEN_FAILURE:
+        case ERROR_CANT_RESOLVE_FILENAME:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_NETNAME_DELETED:
+        case ERROR_UNEXP_NET_ERR:
+        case ERROR_NETWORK_BUSY:
+        case ERROR_NO_MEDIA_IN_DRIVE:
+        case ERROR_MEDIA_CHANGED:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_CONNECTION_UNAVAIL:
+        case ERROR_NETWORK_UNREACHABLE:
+        case ERROR_HOST_UNREACHABLE:
+        case ERROR_SEM_TIMEOUT:
+        case ERROR_NO_NET_OR_BAD_PATH:
+        case ERROR_NOT_CONNECTED:
             return true;
         default:
             return false;
     }
+}
+
+// The attributes of a path, with the system kept quiet about a drive with
+// no medium: the caller decides what to say.
+bool Attributes(const std::wstring& path, WIN32_FILE_ATTRIBUTE_DATA& data, DWORD& error) {
+    DWORD oldMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
+    const bool found = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    error = found ? ERROR_SUCCESS : GetLastError();
+    SetThreadErrorMode(oldMode, nullptr);
+    return found;
 }
 
 }  // namespace
@@ -32,13 +60,8 @@ Result<std::wstring> Win32FileSystem::FindFile(const std::wstring& path, std::ui
     // One query of the exact path: far cheaper than a directory search, and
     // most of the places looked at hold nothing.
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    // Keep the system quiet about a drive with no medium; the caller reports.
-    DWORD oldMode = 0;
-    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
-    const bool found = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    const DWORD error = found ? ERROR_SUCCESS : GetLastError();
-    SetThreadErrorMode(oldMode, nullptr);
-
+    DWORD error = ERROR_SUCCESS;
+    const bool found = Attributes(path, data, error);
     if (!found) {
         if (MeansAbsent(error)) return std::wstring();
         if (MeansBadName(error)) return Failure{codes::kBadFileName, SystemMessage(error)};
@@ -50,6 +73,12 @@ Result<std::wstring> Win32FileSystem::FindFile(const std::wstring& path, std::ui
     constexpr DWORD kSpecial = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kNeverFiles;
     if (data.dwFileAttributes & kSpecial & ~(attributeMask & ~kNeverFiles)) return std::wstring();
     return path.substr(path.rfind(L'\\') + 1);
+}
+
+bool Win32FileSystem::DriveAnswers(const std::wstring& root) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    DWORD error = ERROR_SUCCESS;
+    return Attributes(root, data, error) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace torvane::win32

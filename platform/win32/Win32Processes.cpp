@@ -19,17 +19,15 @@ Result<std::vector<ProcessEntry>> Win32Processes::List() {
     return processes;
 }
 
-Outcome Win32Processes::Terminate(std::uint32_t id) {
-    UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
-    if (!process) {
-        const DWORD error = GetLastError();
-        // The process ended after it was listed.
-        if (error == ERROR_INVALID_PARAMETER) return Failure{codes::kObjectGone, SystemMessage(error)};
-        return Win32Failure(error);
-    }
-    // Whether it ended or not, the caller waits all the same.
+void Win32Processes::Terminate(std::uint32_t id, const std::wstring& imageName) {
+    UniqueHandle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process) return;  // ended, or refuses us
+    std::wstring path(MAX_PATH, L'\0');
+    auto length = static_cast<DWORD>(path.size());
+    if (!QueryFullProcessImageNameW(process.get(), 0, path.data(), &length)) return;
+    path.resize(length);
+    if (path.substr(path.rfind(L'\\') + 1) != imageName) return;
     TerminateProcess(process.get(), 1);
-    return std::nullopt;
 }
 
 void Win32Processes::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }

@@ -2,7 +2,7 @@
 
 #include "platform/win32/Errors.h"
 #include "platform/win32/Win32Services.h"
-#include "settings/RegistryPath.h"
+#include "platform/RegistryPath.h"
 
 namespace torvane::win32 {
 namespace {

@@ -14,6 +14,7 @@ namespace torvane::win32 {
 class Win32FileSystem : public FileSystem {
 public:
     Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t attributeMask) override;
+    bool DriveAnswers(const std::wstring& root) override;
 };
 
 class Win32Registry : public Registry {
@@ -36,7 +37,7 @@ private:
 class Win32Processes : public Processes {
 public:
     Result<std::vector<ProcessEntry>> List() override;
-    Outcome Terminate(std::uint32_t id) override;
+    void Terminate(std::uint32_t id, const std::wstring& imageName) override;
     void Sleep(std::uint32_t milliseconds) override;
 };
 

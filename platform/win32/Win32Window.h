@@ -1,29 +1,35 @@
 #pragma once
 #include <windows.h>
 
-#include <array>
-#include <string>
+#include <vector>
 
+#include "platform/Failure.h"
 #include "platform/Window.h"
+#include "platform/WindowDesign.h"
 #include "platform/WindowEvents.h"
 #include "platform/win32/Handles.h"
 
 namespace torvane::win32 {
 
-// frmTorvane on Win32: the window with its menu, the frame fraBase and the 24
+// frmTorvane on Win32: the window with its menu, the frame fraBase and the
 // picture buttons. It keeps every place and size in twips and turns them into
-// pixels at the window's current DPI, so a move to a screen of another DPI
-// lays the window out afresh.
+// pixels at the window's current DPI, so that a move to a screen of another
+// DPI lays the window out afresh. Until it is first shown, only the menu
+// exists: start-up records the title, places and sizes, and the window is
+// then made once, where it belongs.
 class Win32Window : public Window {
 public:
-    Win32Window(HINSTANCE instance, const std::wstring& contactAddress);
+    // The classes of the main window, the frame and the picture button.
+    static Outcome RegisterClasses(HINSTANCE instance);
+
+    Win32Window(HINSTANCE instance, WindowDesign design);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
 
     const HWND& Handle() const { return hwnd_; }
     void SetEvents(WindowEvents* events) { events_ = events; }
-    void Show();
+    Outcome Show();
     int RunMessageLoop();
 
     std::wstring Title() override;
@@ -42,8 +48,6 @@ public:
     void MoveButton(int index, const Rect& rect) override;
     bool Checked(CheckItem item) override;
     void SetChecked(CheckItem item, bool checked) override;
-    Answer ShowMessage(const std::wstring& prompt, const std::wstring& title, BoxStyle style) override;
-    void Beep() override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
     void Close() override;
@@ -55,7 +59,6 @@ private:
         Rect rect{};
         bool visible = true;
         bool enabled = true;
-        int iconPixels = 0;
         UniqueIcon icon;
     };
 
@@ -64,11 +67,9 @@ private:
     LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void CreateControls(const std::wstring& contactAddress);
-    void CreateMainWindow();
+    Outcome CreateWindows();
+    void ShowExtras();
     void LoadDpiResources();
-    void LoadWindowIcon();
-    void AddTooltips();
     void LayOut();
     void ApplyButton(int index);
     void ApplyWindowRect();
@@ -78,18 +79,18 @@ private:
     int Px(double twips) const;
 
     HINSTANCE instance_;
+    WindowDesign design_;
     HWND hwnd_ = nullptr;
     HWND frameHwnd_ = nullptr;
-    HWND tooltips_ = nullptr;
-    HMENU bar_ = nullptr;
+    UniqueMenu bar_;  // until the window takes it
     HMENU popup_ = nullptr;
     WindowEvents* events_ = nullptr;
     UINT dpi_ = 96;
     Size outer_{};
     double left_ = 0, top_ = 0;  // outer position in twips
-    std::wstring title_;  // kept here until the window exists
+    std::wstring title_;         // kept here until the window exists
     Rect frame_{};
-    std::array<Button, 24> buttons_;
+    std::vector<Button> buttons_;
     UniqueFont windowFont_, buttonFont_;
     UniqueIcon windowIcon_;
     bool busy_ = false;

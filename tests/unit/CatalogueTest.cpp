@@ -1,56 +1,72 @@
 #include <gtest/gtest.h>
 
+#include "Fakes.h"
 #include "app/Design.h"
-#include "catalogue/Catalogue.h"
 
-namespace torvane {
+namespace torvane::testing {
 namespace {
 
-TEST(Catalogue, StaleProcessStopBelongsToTheTenSectorProgramsOnly) {
-    for (int i = 0; i < kEntryCount; ++i) {
-        const bool sector = (i >= 7 && i <= 11) || (i >= 13 && i <= 17);
-        EXPECT_EQ(Catalogue()[i].stopsStaleProcesses, sector) << i;
-    }
-}
-
-TEST(Catalogue, OnlyVcdsIsLookedForAtTheDriveRootAndOnlyDelphiHasTwoCandidates) {
+TEST(Catalogue, SectorProgramsStopStaleProcessesOnlyVcdsLivesAtTheRootOnlyDelphiHasTwoCandidates) {
     for (int i = 0; i < kEntryCount; ++i) {
         const CatalogueEntry& entry = Catalogue()[i];
+        EXPECT_EQ(entry.stopsStaleProcesses, (i >= 7 && i <= 11) || (i >= 13 && i <= 17)) << i;
         EXPECT_EQ(entry.kind == SearchKind::DriveRoot, i == 3) << i;
         EXPECT_EQ(entry.candidates[1] != nullptr, i == 4) << i;
-        // Program-files candidates follow a folder name without a backslash.
-        EXPECT_EQ(entry.candidates[0][0] == L'\\', i != 3) << i;
+        EXPECT_EQ(CatalogueEntryAt(static_cast<std::int16_t>(i)), &entry);
     }
-    EXPECT_STREQ(Catalogue()[4].candidates[0], L"\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-}
-
-TEST(Catalogue, IndicesOutsideTheTableNameNoEntry) {
     EXPECT_EQ(CatalogueEntryAt(-1), nullptr);
     EXPECT_EQ(CatalogueEntryAt(21), nullptr);
-    EXPECT_NE(CatalogueEntryAt(20), nullptr);
+    EXPECT_EQ(InstallPath(Catalogue()[3], Catalogue()[3].candidates[0], L"D:\\", L"Programmi"),
+              L"D:\\Ross-Tech\\VCDS\\VCDS.exe");
+    EXPECT_EQ(InstallPath(Catalogue()[5], Catalogue()[5].candidates[0], L"C:\\", L"Programme"),
+              L"C:\\Programme\\Dataspin.net\\Dataspin.exe");
 }
 
-TEST(Design, ButtonsCarryCatalogueCaptionsWithTheirBlanksAndPlaceholdersHaveNothing) {
-    EXPECT_EQ(design::Button(2).caption, L" Diagnostica centraline");
-    EXPECT_EQ(design::Button(3).caption, L" VCDS  (Vag-Com)");
-    EXPECT_EQ(design::Button(3).tooltip, L"Vag-Com");
-    EXPECT_EQ(design::Button(2).iconPixels, 32);
-    for (int i = 21; i < kButtonCount; ++i) {
-        EXPECT_EQ(design::Button(i).caption, L"...");
-        EXPECT_EQ(design::Button(i).tooltip, L"");
-        EXPECT_EQ(design::Button(i).iconPixels, 0);
-    }
-    EXPECT_EQ(design::Button(23).rect, (Rect{11592, 4872, 2112, 1356}));
+TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparators) {
+    const WindowDesign design = design::Window(L"a@b.it");
+    ASSERT_EQ(design.buttons.size(), 24u);
+    EXPECT_EQ(design.buttons[3].caption, L" VCDS  (Vag-Com)");
+    EXPECT_EQ(design.buttons[3].tooltip, L"Vag-Com");
+    EXPECT_EQ(design.buttons[2].iconPixels, 32);
+    EXPECT_EQ(design.buttons[23].caption, L"...");
+    EXPECT_EQ(design.buttons[23].iconPixels, 0);
+    EXPECT_EQ(design.buttons[23].tooltip, L"");
+    EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
+    EXPECT_EQ(design.title, L" Torvane");
+    EXPECT_EQ(design.client, (Rect{2565, 3180, 14310, 6660}));
+    EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));
+    EXPECT_EQ(design.fontFace + L" " + std::to_wstring(design.windowFontTenthsOfPoint) + L" " +
+                  std::to_wstring(design.buttonFontTenthsOfPoint),
+              L"Courier New 90 105");
+    EXPECT_EQ(design.menuTitle, L"Opzioni");
+
+    std::vector<std::wstring> menu;
+    for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
+    EXPECT_EQ(menu, (std::vector<std::wstring>{L"Avvio automatico=101", L"-=0", L"Esegui come amministratore=102",
+                                               L"-=0", L"Scrivi a \"a@b.it\"=103", L"-=0", L"Esci=104"}));
+    EXPECT_EQ(design.avvioId, 101);
+    EXPECT_EQ(design.adminId, 102);
 }
 
-TEST(Design, OptionsMenuHasFourCommandsAndThreeSeparators) {
-    const auto menu = design::OptionsMenu(L"a@b.it");
-    std::vector<std::wstring> captions;
-    for (const auto& entry : menu) captions.push_back(entry.id == 0 ? L"-" : entry.caption);
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Avvio automatico", L"-", L"Esegui come amministratore", L"-",
-                                                   L"Scrivi a \"a@b.it\"", L"-", L"Esci"}));
-    EXPECT_STREQ(menu[4].name, L"mnuOpzioniMail");
+TEST(Design, EachMenuCommandRunsItsOwnHandlerAndOtherIdsNone) {
+    Panel panel;
+    panel.Start({0});
+    const std::size_t shellCalls = panel.shell.calls.size();
+    EXPECT_FALSE(design::RunMenuCommand(panel.form, 0));
+    EXPECT_FALSE(design::RunMenuCommand(panel.form, 105));
+    EXPECT_TRUE(panel.dialogs.boxes.empty());
+
+    EXPECT_TRUE(design::RunMenuCommand(panel.form, 101));
+    EXPECT_TRUE(design::RunMenuCommand(panel.form, 102));
+    EXPECT_EQ(panel.dialogs.Prompts(),
+              (std::vector<std::wstring>{L"Vuoi attivare l'opzione di avvio automatico?   ",
+                                         L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   "}));
+    EXPECT_TRUE(design::RunMenuCommand(panel.form, 103));
+    EXPECT_EQ(panel.shell.calls.size(), shellCalls + 1);
+    EXPECT_EQ(panel.window.closeCalls, 0);
+    EXPECT_TRUE(design::RunMenuCommand(panel.form, 104));
+    EXPECT_EQ(panel.window.closeCalls, 1);
 }
 
 }  // namespace
-}  // namespace torvane
+}  // namespace torvane::testing

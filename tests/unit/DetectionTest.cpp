@@ -1,88 +1,83 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "catalogue/Detection.h"
 
 namespace torvane::testing {
 namespace {
 
-std::vector<std::wstring> LookupsUnder(const std::vector<std::wstring>& lookups, const std::wstring& tail) {
-    std::vector<std::wstring> found;
-    for (const auto& path : lookups) {
-        if (path.ends_with(tail)) found.push_back(path);
-    }
-    return found;
+const SearchRoots kRoots{{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
+
+TEST(Detection, LooksAtEveryRootInOrderWithBothCandidatesAndTheFileMask) {
+    FakeFileSystem files;
+    EXPECT_EQ(FindInstalled(files, Catalogue()[4], kRoots).value(), L"");
+    ASSERT_EQ(files.lookups.size(), 16u);
+    EXPECT_EQ(files.lookups[0], L"C:\\Programmi\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
+    EXPECT_EQ(files.lookups[1], L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
+    EXPECT_EQ(files.lookups[2], L"C:\\Program Files\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
+    EXPECT_EQ(files.lookups[6], L"C:\\Programme\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
+    EXPECT_EQ(files.lookups[15], L"D:\\Programme\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
+    EXPECT_EQ(files.masks, (std::set<std::uint32_t>{39}));
+
+    files.lookups.clear();
+    files.files = {L"C:\\Program Files\\Ross-Tech\\VCDS\\VCDS.exe"};  // not at a drive root
+    EXPECT_EQ(FindInstalled(files, Catalogue()[3], kRoots).value(), L"");
+    EXPECT_EQ(files.lookups, (std::vector<std::wstring>{L"C:\\Ross-Tech\\VCDS\\VCDS.exe", L"D:\\Ross-Tech\\VCDS\\VCDS.exe"}));
 }
 
-TEST(Detection, SearchesEveryRootInOrderWithBothDelphiCandidatesAtEachRoot) {
-    Panel panel;
-    panel.Install({0});
-    panel.form.Form_Load();
+TEST(Detection, FirstPlaceFoundWinsAndAFailureEndsTheSearch) {
+    FakeFileSystem files;
+    files.files = {L"D:\\Programmi\\Dataspin.net\\Dataspin.exe", L"C:\\Programme\\Dataspin.net\\Dataspin.exe",
+                   L"C:\\Program Files\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe",
+                   L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe"};
+    EXPECT_EQ(FindInstalled(files, Catalogue()[5], kRoots).value(), L"C:\\Programme\\Dataspin.net\\Dataspin.exe");
+    EXPECT_EQ(FindInstalled(files, Catalogue()[4], kRoots).value(),
+              L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
 
-    const std::wstring ds = L"(New VCI)\\Main.exe";
-    const auto delphi = LookupsUnder(panel.files.lookups, ds);
-    ASSERT_EQ(delphi.size(), 16u);
-    EXPECT_EQ(delphi[0], L"C:\\Programmi\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[1], L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[2], L"C:\\Program Files\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[4], L"C:\\Program Files (x86)\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[6], L"C:\\Programme\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[8], L"D:\\Programmi\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(delphi[15], L"D:\\Programme\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
-
-    EXPECT_EQ(LookupsUnder(panel.files.lookups, L"VCDS.exe"),
-              (std::vector<std::wstring>{L"C:\\Ross-Tech\\VCDS\\VCDS.exe", L"D:\\Ross-Tech\\VCDS\\VCDS.exe"}));
-    EXPECT_EQ(LookupsUnder(panel.files.lookups, L"MyVDO.exe").size(), 8u);
-    // Only the 21 entries are looked up, every one through the file mask.
-    EXPECT_EQ(panel.files.lookups.size(), 1u + 8 * 18 + 16 + 2);
-    EXPECT_EQ(panel.files.masks, (std::set<std::uint32_t>{39}));
-    // The placeholders are never installed.
-    for (int i = 21; i < 24; ++i) EXPECT_FALSE(panel.window.buttons[i].enabled);
+    files.lookups.clear();
+    files.failures[L"C:\\Program Files\\Dataspin.net\\Dataspin.exe"] = {-2147024891, L"Accesso negato."};
+    const auto found = FindInstalled(files, Catalogue()[5], kRoots);
+    ASSERT_FALSE(found.ok());
+    EXPECT_EQ(found.failure().code, -2147024891);
+    EXPECT_EQ(files.lookups.size(), 2u);
 }
 
-TEST(Detection, FirstRootWinsAndThePathIsRecordedAsBuilt) {
+TEST(Detection, StartUpRecordsPathsEnablesButtonsAndShowsOnlyUnexpectedFailures) {
     Panel panel;
-    auto& files = panel.files.files;
-    files.insert(L"D:\\Program Files\\Dataspin.net\\Dataspin.exe");
-    files.insert(L"C:\\Program Files (x86)\\Dataspin.net\\Dataspin.exe");
-    files.insert(L"C:\\Programme\\Bosch\\ESItronic\\KTS500\\kts500_32.EXE");
-    files.insert(L"C:\\Programmi\\Bosch\\ESItronic\\KTS500\\kts500_32.EXE");
-    files.insert(L"D:\\Programmi\\Bosch\\ESItronic\\Esi2.exe");
-    files.insert(L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
-    files.insert(L"C:\\Program Files\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    files.insert(L"C:\\Program Files\\Ross-Tech\\VCDS\\VCDS.exe");  // not at a drive root
-    files.insert(L"D:\\Ross-Tech\\VCDS\\VCDS.exe");
-    panel.form.Form_Load();
+    panel.files.failures[L"D:\\Programmi\\Bosch\\ESItronic\\Esi2.exe"] = {52, L"Nome file non valido"};
+    panel.files.failures[L"C:\\Programmi\\Texa S.p.A\\IDC4\\car\\bin\\start4.exe"] = {-2147024891, L"Accesso negato."};
+    panel.files.files = {L"D:\\Ross-Tech\\VCDS\\VCDS.exe"};
+    panel.Start({20, 12});
 
     const auto& paths = panel.form.FoundPaths();
-    EXPECT_EQ(paths[5], L"C:\\Program Files (x86)\\Dataspin.net\\Dataspin.exe");
-    EXPECT_EQ(paths[2], L"C:\\Programmi\\Bosch\\ESItronic\\KTS500\\kts500_32.EXE");
-    EXPECT_EQ(paths[0], L"D:\\Programmi\\Bosch\\ESItronic\\Esi2.exe");
-    EXPECT_EQ(paths[4], L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
     EXPECT_EQ(paths[3], L"D:\\Ross-Tech\\VCDS\\VCDS.exe");
-    EXPECT_EQ(panel.form.InstalledCount(), 5);
-    for (int i = 0; i < 24; ++i) {
-        EXPECT_EQ(panel.window.buttons[i].enabled, !paths[i].empty()) << i;
-    }
+    EXPECT_EQ(paths[20], L"C:\\Programmi\\MyVDO Diesel sParts\\MyVDO.exe");
+    EXPECT_EQ(panel.form.InstalledCount(), 3);
+    for (int i = 0; i < 24; ++i) EXPECT_EQ(panel.window.enabled[i], !paths[i].empty()) << i;
+    EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{L"Errore -2147024891  Accesso negato."}));
+    EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Critical);
+    EXPECT_EQ(panel.window.pumps, 24);
+    // 15 entries at all 8 places, Delphi's two at each, VCDS at both roots, the
+    // found ones once, Esi[tronic] up to D:, the IDC4 car only where it failed.
+    EXPECT_EQ(panel.files.lookups.size(), 15u * 8 + 16 + 2 + 1 + 1 + 5 + 1);
 }
 
-TEST(Detection, BadDriveEndsTheEntryQuietlyOtherFailuresAreShownOnceEach) {
+TEST(Detection, ADriveThatDoesNotAnswerIsAskedOnceAndNeverSearched) {
     Panel panel;
-    panel.Install({20});
-    // An empty DVD drive as D: answers 52: Dataspin is not found there, silently.
-    panel.files.failures[L"D:\\Programmi\\Dataspin.net\\Dataspin.exe"] = {52, L"Nome file non valido"};
-    panel.files.failures[L"C:\\Program Files\\Dataspin.net\\Dataspin.exe"] = {52, L"Nome file non valido"};
-    panel.files.failures[L"C:\\Programmi\\Dataspin.net\\Dataspin.exe"] = {52, L"Nome file non valido"};
-    panel.files.failures[L"C:\\Programmi\\Texa S.p.A\\IDC4\\car\\bin\\start4.exe"] = {-2147024891, L"Accesso negato."};
-    panel.form.Form_Load();
+    panel.files.silentDrives = {L"D:\\"};
+    panel.Start({0});
+    EXPECT_TRUE(panel.dialogs.boxes.empty());
+    EXPECT_EQ(panel.files.probes, (std::vector<std::wstring>{L"C:\\", L"D:\\"}));
+    // The first entry found at once, then VCDS at the root, Delphi's two
+    // candidates and the 18 others under C:'s four folders only.
+    EXPECT_EQ(panel.files.lookups.size(), 1u + 1 + 4 * 2 + 18 * 4);
+    for (const auto& path : panel.files.lookups) EXPECT_TRUE(path.starts_with(L"C:\\")) << path;
 
-    ASSERT_EQ(panel.window.boxes.size(), 1u);
-    EXPECT_EQ(panel.window.boxes[0].prompt, L"Errore -2147024891  Accesso negato.");
-    EXPECT_EQ(panel.window.boxes[0].style, BoxStyle::Critical);
-    EXPECT_EQ(LookupsUnder(panel.files.lookups, L"Dataspin.exe").size(), 1u);
-    EXPECT_EQ(LookupsUnder(panel.files.lookups, L"car\\bin\\start4.exe").size(), 1u);
-    // Start-up went on: the next entries were searched and the panel opened.
-    EXPECT_EQ(panel.form.InstalledCount(), 1);
-    EXPECT_EQ(panel.window.title, kTitle);
+    FakeFileSystem files;
+    files.silentDrives = {L"C:\\"};
+    const SearchRoots answering = AnsweringRoots(files, kRoots);
+    EXPECT_EQ(answering.drives, (std::vector<std::wstring>{L"D:\\"}));
+    EXPECT_EQ(answering.folders, kRoots.folders);
 }
 
 }  // namespace

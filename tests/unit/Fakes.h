@@ -4,38 +4,50 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "app/FrmTorvane.h"
-#include "settings/RegistryPath.h"
+#include "settings/SettingsStore.h"
 
 namespace torvane::testing {
 
+inline const std::wstring kTitle = L"Torvane 0.3.0 - by Quennavo";
+inline const std::wstring kEsegui = settings::kEsegui;
+inline const std::wstring kRun = settings::kRunValue;
+
 struct Box {
-    std::wstring prompt;
-    std::wstring title;
+    std::wstring prompt, title;
     BoxStyle style;
 };
 
-class FakeWindow : public Window {
-public:
-    std::wstring title = L" Torvane";
-    Size outer{14520, 7500};
-    Size screen{19200, 14400};
-    double left = -1, top = -1;
-    Rect frame{168, 0, 13956, 6480};
-    struct Button {
-        bool enabled = true;
-        bool visible = true;
-        Rect rect{};
-    };
-    std::vector<Button> buttons = std::vector<Button>(24);
-    std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
+struct FakeDialogs : Dialogs {
     std::vector<Box> boxes;
     std::deque<Answer> answers;  // for Yes/No boxes, in order; No when none is left
+    int beeps = 0;
+    Answer ShowMessage(const std::wstring& prompt, const std::wstring& title, BoxStyle style) override {
+        boxes.push_back({prompt, title, style});
+        if (style != BoxStyle::Question) return Answer::Ok;
+        const Answer answer = answers.empty() ? Answer::No : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+    void Beep() override { ++beeps; }
+    std::vector<std::wstring> Prompts() const {
+        std::vector<std::wstring> prompts;
+        for (const Box& box : boxes) prompts.push_back(box.prompt);
+        return prompts;
+    }
+};
+
+struct FakeWindow : Window {
+    std::wstring title = L" Torvane";
+    Size outer{14520, 7500}, screen{19200, 14400};
+    double left = -1, top = -1;
+    Rect frame{168, 0, 13956, 6480};
+    std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
+    std::vector<Rect> buttons = std::vector<Rect>(24);
+    std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
     std::vector<Pointer> pointers;
-    int beeps = 0, pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
+    int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
 
     std::wstring Title() override { return title; }
@@ -48,21 +60,12 @@ public:
     void SendToBottom() override { ++bottomCalls; }
     Size FrameSize() override { return {frame.width, frame.height}; }
     void MoveFrame(const Rect& r) override { frame = r; }
-    bool ButtonEnabled(int i) override { return buttons.at(i).enabled; }
-    void SetButtonEnabled(int i, bool e) override { buttons.at(i).enabled = e; }
-    void SetButtonVisible(int i, bool v) override { buttons.at(i).visible = v; }
-    void MoveButton(int i, const Rect& r) override { buttons.at(i).rect = r; }
+    bool ButtonEnabled(int i) override { return enabled.at(i); }
+    void SetButtonEnabled(int i, bool e) override { enabled.at(i) = e; }
+    void SetButtonVisible(int i, bool v) override { visible.at(i) = v; }
+    void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    Answer ShowMessage(const std::wstring& prompt, const std::wstring& t, BoxStyle style) override {
-        boxes.push_back({prompt, t, style});
-        if (style != BoxStyle::Question) return Answer::Ok;
-        if (answers.empty()) return Answer::No;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void Beep() override { ++beeps; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override {
         ++pumps;
@@ -75,29 +78,29 @@ public:
     void EndProgram() override { ++endCalls; }
 };
 
-class FakeFileSystem : public FileSystem {
-public:
+struct FakeFileSystem : FileSystem {
     std::set<std::wstring> files;
     std::map<std::wstring, Failure> failures;
     std::vector<std::wstring> lookups;
-
+    std::set<std::uint32_t> masks;
+    std::set<std::wstring> silentDrives;  // do not answer
+    std::vector<std::wstring> probes;
+    bool DriveAnswers(const std::wstring& root) override {
+        probes.push_back(root);
+        return !silentDrives.contains(root);
+    }
     Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t mask) override {
         lookups.push_back(path);
         masks.insert(mask);
         if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
-        if (!files.contains(path)) return std::wstring();
-        return path.substr(path.rfind(L'\\') + 1);
+        return files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
     }
-    std::set<std::uint32_t> masks;
 };
 
-class FakeRegistry : public Registry {
-public:
+struct FakeRegistry : Registry {
     std::map<std::wstring, std::wstring> values;  // by full path
-    std::set<std::wstring> keys;                  // sub-keys of HKEY_LOCAL_MACHINE
-    std::optional<std::int32_t> keyStatus;        // overrides the probe's answer
-    std::set<std::wstring> refusedWrites;         // full paths refused with access denied
-    bool refuseAllWrites = false;
+    std::int32_t keyStatus = 2;                   // what the probe of the settings key answers
+    std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
@@ -109,20 +112,16 @@ public:
     }
     Outcome Write(const std::wstring& path, const std::wstring& data) override {
         log.push_back(L"write " + path + L"=" + data);
-        if (refuseAllWrites || refusedWrites.contains(path)) return Failure{codes::kAccessDenied, L"Accesso negato."};
-        keys.insert(ParseRegistryPath(path)->subKey);
+        if (writeFailure) return writeFailure;
         values[path] = data;
         return std::nullopt;
     }
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override {
         log.push_back(L"probe " + subKey);
-        if (keyStatus) return *keyStatus;
-        return keys.contains(subKey) ? 0 : 2;
+        return keyStatus;
     }
     int Writes() const {
-        int n = 0;
-        for (const auto& entry : log) n += entry.starts_with(L"write ");
-        return n;
+        return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
 };
 
@@ -132,12 +131,10 @@ struct ShellCall {
     std::optional<std::wstring> directory;
 };
 
-class FakeShell : public Shell {
-public:
+struct FakeShell : Shell {
     std::vector<ShellCall> calls;
     std::int32_t result = 42;
     std::function<void()> onExecute;
-
     std::int32_t Execute(bool owned, const std::wstring& verb, const std::wstring& file,
                          const std::optional<std::wstring>& directory) override {
         calls.push_back({owned, verb, file, directory});
@@ -146,79 +143,64 @@ public:
     }
 };
 
-class FakeProcesses : public Processes {
-public:
+struct FakeProcesses : Processes {
     std::vector<ProcessEntry> running;
     std::optional<Failure> listFailure;
-    std::set<std::uint32_t> vanished;         // listed, but gone when stopped
-    std::map<std::uint32_t, Failure> refused;  // cannot be stopped
-    std::vector<std::uint32_t> terminated;
-    std::vector<std::uint32_t> sleeps;
-    int listings = 0;
-
+    std::set<std::uint32_t> refused;  // cannot be stopped
+    std::vector<std::uint32_t> terminated, sleeps;
+    std::vector<std::wstring> names;  // asked to stop, as listed
     Result<std::vector<ProcessEntry>> List() override {
-        ++listings;
         if (listFailure) return *listFailure;
         return running;
     }
-    Outcome Terminate(std::uint32_t id) override {
-        if (vanished.contains(id)) return Failure{codes::kObjectGone, L"Non trovato"};
-        if (auto failure = refused.find(id); failure != refused.end()) return failure->second;
-        terminated.push_back(id);
-        return std::nullopt;
+    void Terminate(std::uint32_t id, const std::wstring& name) override {
+        names.push_back(name);
+        if (!refused.contains(id)) terminated.push_back(id);
     }
     void Sleep(std::uint32_t ms) override { sleeps.push_back(ms); }
 };
 
-class FakeApplication : public Application {
-public:
+struct FakeApplication : Application {
     bool anotherInstance = false;
     std::vector<TopLevelWindow> windows;
     std::vector<std::uintptr_t> activated;
-    std::wstring folder = L"C:\\Programmi\\Torvane";
-    std::wstring baseName = L"Torvane";
-
     bool AnotherInstanceRunning() override { return anotherInstance; }
     std::vector<TopLevelWindow> TopLevelWindows() override { return windows; }
     Outcome Activate(std::uintptr_t handle) override {
         activated.push_back(handle);
         return std::nullopt;
     }
-    std::wstring OwnFolder() override { return folder; }
-    std::wstring ExeBaseName() override { return baseName; }
+    std::wstring OwnFolder() override { return L"C:\\Program Files\\Torvane"; }
+    std::wstring ExeBaseName() override { return L"Torvane"; }
 };
 
 // A panel with fakes for every platform part, at version 0.3.0.
 struct Panel {
     FakeWindow window;
+    FakeDialogs dialogs;
     FakeFileSystem files;
     FakeRegistry registry;
     FakeShell shell;
     FakeProcesses processes;
     FakeApplication application;
-    FrmTorvane form{Platform{window, files, registry, shell, processes, application}, Version{0, 3, 0},
+    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application}, Version{0, 3, 0},
                     L"autore@example.com"};
 
-    // Installs the executables of the given catalogue entries under C:\Programmi
-    // (VCDS at the root of C:).
+    // Installs the given catalogue entries on C: under Programmi.
     void Install(std::initializer_list<int> entries) {
         for (int index : entries) {
             const CatalogueEntry& entry = Catalogue()[static_cast<std::size_t>(index)];
-            files.files.insert(entry.kind == SearchKind::DriveRoot ? std::wstring(L"C:\\") + entry.candidates[0]
-                                                                  : std::wstring(L"C:\\Programmi") + entry.candidates[0]);
+            files.files.insert(InstallPath(entry, entry.candidates[0], L"C:\\", L"Programmi"));
         }
     }
-    // The settings as a previous start leaves them.
-    void Configured(const std::wstring& esegui, const std::wstring& run) {
-        registry.keys.insert(L"SOFTWARE\\Merovi\\Torvane");
-        registry.values[L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\"] = L"";
-        registry.values[L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui"] = esegui;
-        registry.values[L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane"] = run;
+    // Starts with the settings that a previous start left.
+    void Start(std::initializer_list<int> entries, const std::wstring& esegui = L"NoAdminDefault",
+               const std::wstring& run = L"") {
+        Install(entries);
+        registry.keyStatus = 0;
+        registry.values = {{kEsegui, esegui}, {kRun, run}};
+        form.Form_Load();
     }
 };
-
-inline const std::wstring kEsegui = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui";
-inline const std::wstring kRun = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
-inline const std::wstring kTitle = L"Torvane 0.3.0 - by Quennavo";
 
 }  // namespace torvane::testing

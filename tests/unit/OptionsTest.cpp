@@ -1,168 +1,112 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "settings/RegistryPath.h"
-#include "settings/SettingsStore.h"
+#include "platform/RegistryPath.h"
+#include "settings/Mail.h"
+#include "settings/Options.h"
 
 namespace torvane::testing {
 namespace {
 
-const std::wstring kAdminTitle = L"Esegui come amministratore";
-const std::wstring kAskAdminOn = L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ";
-const std::wstring kAskAdminOff = L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ";
-const std::wstring kAskAvvioOn = L"Vuoi attivare l'opzione di avvio automatico?   ";
-const std::wstring kAskAvvioOff = L"Vuoi disattivare l'opzione di avvio automatico?   ";
+const std::wstring kAdminOn = L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ";
+const std::wstring kAdminOff = L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ";
+const std::wstring kAdminDone = L"Opzione attivata.      ";
+const std::wstring kAdminUndone = L"Opzione disattivata.     ";
+const std::wstring kAvvioOn = L"Vuoi attivare l'opzione di avvio automatico?   ";
+const std::wstring kAvvioOff = L"Vuoi disattivare l'opzione di avvio automatico?   ";
+const std::wstring kLine = L"\"C:\\Program Files\\Torvane\\Torvane.exe\"";
 
-std::vector<std::wstring> Prompts(const FakeWindow& window) {
+struct OptionCase {
+    const char* name;
+    std::optional<std::wstring> stored;  // none: the value is missing
+    bool checked;
+    std::deque<Answer> answers;
+    bool refused;  // every write fails
     std::vector<std::wstring> prompts;
-    for (const Box& box : window.boxes) prompts.push_back(box.prompt);
-    return prompts;
-}
-
-struct Options : ::testing::Test {
-    Panel panel;
-    void Start(const std::wstring& esegui, const std::wstring& run) {
-        panel.Install({0});
-        panel.Configured(esegui, run);
-        panel.form.Form_Load();
-    }
-    bool Admin() { return panel.window.checks[CheckItem::Admin]; }
-    bool Avvio() { return panel.window.checks[CheckItem::Avvio]; }
+    bool checkedAfter;
+    std::optional<std::wstring> storedAfter;
+    bool unreadable = false;  // every read fails
 };
 
-TEST_F(Options, AdminSwitchesOnAndOffWithItsQuestionsAndConfirmations) {
-    Start(L"NoAdminDefault", L"");
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(panel.registry.values[kEsegui], L"AdminDefault");
-    EXPECT_TRUE(Admin());
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOn, L"Opzione attivata.      "}));
-    EXPECT_EQ(panel.window.boxes[0].style, BoxStyle::Question);
-    EXPECT_EQ(panel.window.boxes[1].style, BoxStyle::Information);
-    EXPECT_EQ(panel.window.boxes[1].title, kAdminTitle);
-
-    panel.window.boxes.clear();
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(panel.registry.values[kEsegui], L"NoAdminDefault");
-    EXPECT_FALSE(Admin());
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOff, L"Opzione disattivata.     "}));
+void Check(const OptionCase& c, const std::wstring& path, const std::function<bool(Registry&, Dialogs&, bool)>& command) {
+    SCOPED_TRACE(c.name);
+    FakeRegistry store;
+    FakeDialogs dialogs;
+    if (c.stored) store.values[path] = *c.stored;
+    if (c.refused) store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+    if (c.unreadable) store.readFailures[path] = Failure{codes::kAccessDenied, L"Accesso negato."};
+    dialogs.answers = c.answers;
+    EXPECT_EQ(command(store, dialogs, c.checked), c.checkedAfter);
+    EXPECT_EQ(dialogs.Prompts(), c.prompts);
+    const auto value = store.values.find(path);
+    EXPECT_EQ(value == store.values.end() ? std::nullopt : std::optional(value->second), c.storedAfter);
+    for (std::size_t i = 0; i < dialogs.boxes.size(); ++i) {
+        EXPECT_EQ(dialogs.boxes[i].style, i == 0 ? BoxStyle::Question : BoxStyle::Information);
+    }
 }
 
-TEST_F(Options, AdminAnswerNoChangesNothing) {
-    Start(L"AdminDefault", L"");
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOff}));
-    EXPECT_EQ(panel.registry.values[kEsegui], L"AdminDefault");
-    EXPECT_TRUE(Admin());
+const auto Yes = Answer::Yes;
+
+TEST(Options, RunAsAdministrator) {
+    const std::vector<OptionCase> cases{
+        {"on", L"NoAdminDefault", false, {Yes}, false, {kAdminOn, kAdminDone}, true, L"AdminDefault"},
+        {"off", L"AdminDefault", true, {Yes}, false, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
+        {"no", L"AdminDefault", true, {}, false, {kAdminOff}, true, L"AdminDefault"},
+        {"value before mark", L"AdminDefault", false, {}, false, {kAdminOff}, false, L"AdminDefault"},
+        {"no usable value, mark clear", L"ADMINDEFAULT", false, {Yes}, false, {kAdminOn, kAdminDone}, true,
+         L"AdminDefault"},
+        {"no value, mark set", std::nullopt, true, {Yes}, false, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
+        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, true, {kAdminOn}, false, L"NoAdminDefault"},
+        {"refused off", L"AdminDefault", true, {Yes}, true, {kAdminOff}, true, L"AdminDefault"},
+    };
+    for (const OptionCase& c : cases) Check(c, kEsegui, settings::SwitchRunAsAdministrator);
+    FakeDialogs dialogs;
+    FakeRegistry store;
+    dialogs.answers = {Yes};
+    settings::SwitchRunAsAdministrator(store, dialogs, false);
+    EXPECT_EQ(dialogs.boxes[0].title, L"Esegui come amministratore");
+    EXPECT_EQ(dialogs.boxes[1].title, L"Esegui come amministratore");
 }
 
-TEST_F(Options, AdminStoredValueDecidesBeforeTheCheckMark) {
-    Start(L"AdminDefault", L"");
-    panel.window.checks[CheckItem::Admin] = false;
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOff}));
+TEST(Options, AutoStart) {
+    const std::vector<OptionCase> cases{
+        {"on", L"", false, {Yes}, false, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
+        {"on without a value", std::nullopt, false, {Yes}, false, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
+        {"off", kLine, true, {Yes}, false, {kAvvioOff, L"Opzione disattivata    "}, false, L""},
+        {"no", L"", false, {}, false, {kAvvioOn}, false, L""},
+        {"no to off", kLine, true, {}, false, {kAvvioOff}, true, kLine},
+        {"another tool's value", L"C:\\Altro\\tool.exe", false, {Yes}, false, {}, false, L"C:\\Altro\\tool.exe"},
+        {"refused on", L"", false, {Yes}, true, {kAvvioOn}, false, L""},
+        {"refused off", kLine, true, {Yes}, true, {kAvvioOff}, true, kLine},
+        {"refused off, no value", std::nullopt, true, {Yes}, true, {kAvvioOff, L"Opzione disattivata    "}, false,
+         std::nullopt},
+        {"unreadable on", L"", false, {Yes}, true, {kAvvioOn}, false, L"", true},
+        {"unreadable off", L"", true, {Yes}, false, {kAvvioOff}, true, L"", true},
+    };
+    const auto command = [](Registry& store, Dialogs& dialogs, bool checked) {
+        return settings::SwitchAutoStart(store, dialogs, checked, kLine);
+    };
+    for (const OptionCase& c : cases) Check(c, kRun, command);
 }
 
-TEST_F(Options, AdminWithoutAUsableValueOffersWhatTheCheckMarkAllows) {
-    // Check mark clear: switching on is offered, so the option stays reachable.
-    Start(L"ADMINDEFAULT", L"");
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOn, L"Opzione attivata.      "}));
-    EXPECT_EQ(panel.registry.values[kEsegui], L"AdminDefault");
-
-    // Check mark set: switching off is offered.
-    panel.registry.values.erase(kEsegui);
-    panel.window.boxes.clear();
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOff, L"Opzione disattivata.     "}));
-    EXPECT_FALSE(Admin());
-}
-
-TEST_F(Options, AdminRefusedWritesAreNeverReportedAsDone) {
-    Start(L"NoAdminDefault", L"");
-    panel.registry.refuseAllWrites = true;
-    panel.window.answers = {Answer::Yes, Answer::Yes};
-    panel.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAdminOn}));
-    EXPECT_FALSE(Admin());
-
-    Panel other;
-    other.Install({0});
-    other.Configured(L"AdminDefault", L"");
-    other.form.Form_Load();
-    other.registry.refuseAllWrites = true;
-    other.window.answers = {Answer::Yes, Answer::Yes};
-    other.form.mnuOpzioniAdmin_Click();
-    EXPECT_EQ(Prompts(other.window), (std::vector<std::wstring>{kAskAdminOff}));
-    EXPECT_TRUE(other.window.checks[CheckItem::Admin]);
-    EXPECT_EQ(other.registry.values[kEsegui], L"AdminDefault");
-}
-
-TEST_F(Options, AutoStartWritesTheProgramsCommandLineAndEmptiesItAgain) {
-    Start(L"NoAdminDefault", L"");
-    panel.window.answers = {Answer::Yes};
+TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
+    Panel panel;
+    panel.Start({0});
+    panel.dialogs.answers = {Yes, Yes};
     panel.form.mnuOpzioniAvvio_Click();
-    EXPECT_EQ(panel.registry.values[kRun], L"C:\\Programmi\\Torvane\\Torvane.exe");
-    EXPECT_TRUE(Avvio());
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAvvioOn, L"Opzione attivata      "}));
-    EXPECT_EQ(panel.window.boxes[1].title, L"Avvio automatico");
-
-    panel.window.boxes.clear();
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAvvio_Click();
-    ASSERT_TRUE(panel.registry.values.contains(kRun));
-    EXPECT_EQ(panel.registry.values[kRun], L"");
-    EXPECT_FALSE(Avvio());
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAvvioOff, L"Opzione disattivata    "}));
+    panel.form.mnuOpzioniAdmin_Click();
+    EXPECT_EQ(panel.registry.values[kRun], kLine);
+    EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
+    EXPECT_TRUE(panel.window.checks[CheckItem::Admin]);
+    EXPECT_EQ(settings::AutoStartCommandLine(L"D:\\", L"Torvane"), L"D:\\Torvane.exe");
+    EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
 
-TEST_F(Options, AutoStartLeavesAnotherToolsValueAloneAndNoChangesNothing) {
-    Start(L"NoAdminDefault", L"");
-    panel.form.mnuOpzioniAvvio_Click();  // answered No
-    EXPECT_EQ(panel.registry.values[kRun], L"");
-    EXPECT_FALSE(Avvio());
-
-    panel.window.boxes.clear();
-    panel.window.checks[CheckItem::Avvio] = false;
-    panel.registry.values[kRun] = L"C:\\Altro\\tool.exe";
-    panel.form.mnuOpzioniAvvio_Click();
-    EXPECT_TRUE(panel.window.boxes.empty());
-    EXPECT_EQ(panel.registry.values[kRun], L"C:\\Altro\\tool.exe");
-}
-
-TEST_F(Options, AutoStartRefusedWritesAreNeverReportedAsDone) {
-    Start(L"NoAdminDefault", L"D:\\Torvane.exe");
-    panel.registry.refuseAllWrites = true;
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAvvio_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAvvioOff}));
-    EXPECT_TRUE(Avvio());
-
-    panel.registry.values[kRun] = L"";
-    panel.window.checks[CheckItem::Avvio] = false;
-    panel.window.boxes.clear();
-    panel.window.answers = {Answer::Yes};
-    panel.form.mnuOpzioniAvvio_Click();
-    EXPECT_EQ(Prompts(panel.window), (std::vector<std::wstring>{kAskAvvioOn}));
-    EXPECT_FALSE(Avvio());
-}
-
-TEST(AutoStartCommandLine, JoinsFolderAndBaseNameAndQuotesBlanks) {
-    using settings::AutoStartCommandLine;
-    EXPECT_EQ(AutoStartCommandLine(L"C:\\Programmi\\Torvane", L"Torvane"), L"C:\\Programmi\\Torvane\\Torvane.exe");
-    EXPECT_EQ(AutoStartCommandLine(L"D:\\", L"Torvane"), L"D:\\Torvane.exe");
-    EXPECT_EQ(AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
-    EXPECT_EQ(AutoStartCommandLine(L"C:\\Program Files (x86)\\Torvane", L"Torvane"),
-              L"\"C:\\Program Files (x86)\\Torvane\\Torvane.exe\"");
-}
-
-TEST_F(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
-    Start(L"NoAdminDefault", L"");
-    for (std::int32_t code : {31, 32, 33, 42}) {
-        panel.window.boxes.clear();
+TEST(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
+    Panel panel;
+    panel.Start({0});
+    for (std::int32_t code : {32, 33}) {
+        panel.dialogs.boxes.clear();
         panel.shell.result = code;
         panel.form.mnuOpzioniMail_Click();
         const ShellCall& call = panel.shell.calls.back();
@@ -170,24 +114,23 @@ TEST_F(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
         EXPECT_EQ(call.verb, L"open");
         EXPECT_EQ(call.file, L"mailto:autore@example.com?subject=about Torvane 0.3.0&body=  ");
         EXPECT_EQ(call.directory, std::nullopt);
-        if (code <= 32) {
-            ASSERT_EQ(panel.window.boxes.size(), 1u);
-            EXPECT_EQ(panel.window.boxes[0].prompt,
-                      L"Impossibile avviare il programma di posta elettronica (" + std::to_wstring(code) + L")");
-            EXPECT_EQ(panel.window.boxes[0].title, L"Torvane e-mail");
-            EXPECT_EQ(panel.window.boxes[0].style, BoxStyle::Exclamation);
-        } else {
-            EXPECT_TRUE(panel.window.boxes.empty());
-        }
     }
+    EXPECT_TRUE(panel.dialogs.boxes.empty());
+    panel.shell.result = 32;
+    panel.form.mnuOpzioniMail_Click();
+    ASSERT_EQ(panel.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(panel.dialogs.boxes[0].prompt, L"Impossibile avviare il programma di posta elettronica (32)");
+    EXPECT_EQ(panel.dialogs.boxes[0].title, L"Torvane e-mail");
+    EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Exclamation);
+    EXPECT_EQ(settings::MailUrl(L"a@b.it", {1, 22, 333}), L"mailto:a@b.it?subject=about Torvane 1.22.333&body=  ");
 }
 
 TEST(RegistryPath, SplitsRootKeyAndValueAndTreatsATrailingBackslashAsTheDefault) {
     EXPECT_EQ(ParseRegistryPath(kEsegui),
               (RegistryPath{RegistryRoot::LocalMachine, L"SOFTWARE\\Merovi\\Torvane", L"Esegui"}));
-    EXPECT_EQ(ParseRegistryPath(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\"),
+    EXPECT_EQ(ParseRegistryPath(L"HKLM\\SOFTWARE\\Merovi\\Torvane\\"),
               (RegistryPath{RegistryRoot::LocalMachine, L"SOFTWARE\\Merovi\\Torvane", L""}));
-    EXPECT_EQ(ParseRegistryPath(L"HKCU\\Software\\X\\Y")->root, RegistryRoot::CurrentUser);
+    EXPECT_EQ(ParseRegistryPath(L"hkcu\\Software\\X\\Y")->root, RegistryRoot::CurrentUser);
     EXPECT_EQ(ParseRegistryPath(L"HKEY_NOWHERE\\A\\B"), std::nullopt);
     EXPECT_EQ(ParseRegistryPath(L"Esegui"), std::nullopt);
 }

@@ -1,13 +1,9 @@
 #include "app/FrmTorvane.h"
 #include "launch/Launch.h"
+#include "launch/ResultMessages.h"
+#include "launch/StaleProcesses.h"
 
 namespace torvane {
-
-std::optional<std::wstring> WorkingDirectory(const std::wstring& applicationPath) {
-    const auto lastBackslash = applicationPath.rfind(L'\\');
-    if (lastBackslash == std::wstring::npos) return std::nullopt;
-    return applicationPath.substr(0, lastBackslash);
-}
 
 // Starts the clicked application through the shell, after stopping stale
 // processes where its entry asks for it, and reports the result in the title.
@@ -30,11 +26,14 @@ void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
         return;
     }
 
-    if (Outcome failed = TerminaProcessi(index)) {
-        if (LaunchTrap(*failed) == Trap::End) return;
+    const CatalogueEntry* entry = CatalogueEntryAt(index);
+    if (entry != nullptr && entry->stopsStaleProcesses) {
+        if (Outcome failed = StopStaleProcesses(platform_.processes, [this] { window_.PumpEvents(); })) {
+            if (LaunchTrap(*failed) == Trap::End) return;
+        }
     }
 
-    window_.Beep();
+    dialogs_.Beep();
     window_.PumpEvents();
     const std::int32_t code = platform_.shell.Execute(true, verb, path, *directory);
     window_.PumpEvents();
@@ -57,10 +56,16 @@ FrmTorvane::Trap FrmTorvane::LaunchTrap(const Failure& failure) {
             Occupato = false;
             return Trap::End;
         default:
-            window_.ShowMessage(L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description,
-                               L"CMDApplicazioni", BoxStyle::Critical);
+            dialogs_.ShowMessage(ErrorPrompt(failure), L"CMDApplicazioni", BoxStyle::Critical);
             return Trap::Continue;
     }
+}
+
+// A code outside the table is shown in a box of its own and yields "".
+std::wstring FrmTorvane::MessaggioRisultato(std::int32_t code) {
+    if (auto message = ResultMessage(code)) return *message;
+    dialogs_.ShowMessage(L"Return value = " + std::to_wstring(code), L"Return value", BoxStyle::Information);
+    return L"";
 }
 
 }  // namespace torvane

@@ -1,21 +1,13 @@
-#include "app/FrmTorvane.h"
 #include "catalogue/Arrangement.h"
 
-namespace torvane {
-
-namespace arrangement {
-
-Rect Slot(int slot) {
-    return {252 + 2268 * (slot % 6), 336 + 1512 * (slot / 6), kButtonWidth, kButtonHeight};
-}
-
+namespace torvane::arrangement {
 namespace {
 
 struct RowBreak {
     int at, next;
 };
 
-// Per count: the row breaks to apply after each placed button, the rows.
+// Per count: the rows, and the row breaks to apply after each placed button.
 struct Shape {
     int rows;
     std::vector<RowBreak> breaks;
@@ -37,39 +29,36 @@ Shape ShapeFor(int count) {
     }
 }
 
+constexpr int kFrameLeft = 168;
+constexpr int kFrameTop = 0;
 constexpr int kFrameHeights[] = {1902, 3426, 4908, 6432};
 
 }  // namespace
 
-void ArrangeButtons(Window& window, const std::vector<bool>& installed, std::int16_t count) {
-    const Shape shape = ShapeFor(count);
+Rect Slot(int slot) { return {252 + 2268 * (slot % 6), 336 + 1512 * (slot / 6), kButtonWidth, kButtonHeight}; }
 
+Layout Arrange(const std::vector<bool>& installed, int count, Size frame) {
+    const Shape shape = ShapeFor(count);
+    Layout layout;
     int next = 0;
-    for (std::size_t i = 0; i < installed.size(); ++i) {
-        const int button = static_cast<int>(i);
-        if (!installed[i]) {
-            window.SetButtonVisible(button, false);
+    for (const bool shown : installed) {
+        if (!shown) {
+            layout.buttons.emplace_back();
             continue;
         }
-        window.MoveButton(button, Slot(next));
+        layout.buttons.push_back(Slot(next));
         ++next;
         for (const RowBreak& rowBreak : shape.breaks) {
             if (next == rowBreak.at) next = rowBreak.next;
         }
     }
-
     if (shape.rows > 0) {
         const int columns = (count + shape.rows - 1) / shape.rows;
-        window.MoveFrame({kFrameLeft, kFrameTop, 2280 * columns + 294, kFrameHeights[shape.rows - 1]});
+        layout.frame = Rect{kFrameLeft, kFrameTop, 2280 * columns + 294, kFrameHeights[shape.rows - 1]};
+        frame = {layout.frame->width, layout.frame->height};
     }
-    window.SetOuterWidth(window.FrameSize().width + 420);
-    window.SetOuterHeight(window.FrameSize().height + 840);
+    layout.window = {frame.width + 420, frame.height + 840};
+    return layout;
 }
 
-}  // namespace arrangement
-
-// Hides the missing applications' buttons, packs the others into the grid in
-// index order, and sizes frame and window to fit.
-void FrmTorvane::PosizionaBottoni(std::int16_t count) { arrangement::ArrangeButtons(window_, Installate, count); }
-
-}  // namespace torvane
+}  // namespace torvane::arrangement

@@ -1,7 +1,7 @@
+#include "launch/StaleProcesses.h"
+
 #include <algorithm>
 #include <array>
-
-#include "app/FrmTorvane.h"
 
 namespace torvane {
 namespace {
@@ -18,22 +18,16 @@ bool IsStale(const std::optional<std::wstring>& imageName) {
 
 }  // namespace
 
-// Before a Texa sector program starts, stops every process of the suites that
-// is still running. A failure ends the stopping and goes to the caller.
-Outcome FrmTorvane::TerminaProcessi(std::int16_t index) {
-    const CatalogueEntry* entry = CatalogueEntryAt(index);
-    if (entry == nullptr || !entry->stopsStaleProcesses) return std::nullopt;
-
-    Processes& processes = platform_.processes;
+Outcome StopStaleProcesses(Processes& processes, const std::function<void()>& pumpEvents) {
     const auto running = processes.List();
     if (!running.ok()) return running.failure();
     for (const ProcessEntry& process : running.value()) {
         if (!IsStale(process.imageName)) continue;
-        if (Outcome failed = processes.Terminate(process.id)) return failed;
+        processes.Terminate(process.id, *process.imageName);
         processes.Sleep(kWaitAfterStop);
-        window_.PumpEvents();
+        pumpEvents();
     }
-    window_.PumpEvents();
+    pumpEvents();
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
-#include <array>
+#include "launch/ResultMessages.h"
 
-#include "app/FrmTorvane.h"
+#include <array>
 
 namespace torvane {
 namespace {
@@ -28,14 +28,11 @@ constexpr std::array<ResultText, 13> kResultTexts{{
 
 }  // namespace
 
-// The shell's result code in words; a code outside the table is shown in a
-// box of its own and yields "".
-std::wstring FrmTorvane::MessaggioRisultato(std::int32_t code) {
+std::optional<std::wstring> ResultMessage(std::int32_t code) {
     for (const auto& entry : kResultTexts) {
         if (code >= entry.from && code <= entry.to) return entry.text;
     }
-    window_.ShowMessage(L"Return value = " + std::to_wstring(code), L"Return value", BoxStyle::Information);
-    return L"";
+    return std::nullopt;
 }
 
 }  // namespace torvane

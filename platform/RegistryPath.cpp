@@ -1,4 +1,4 @@
-#include "settings/RegistryPath.h"
+#include "platform/RegistryPath.h"
 
 #include <array>
 #include <cwctype>

@@ -1,0 +1,53 @@
+// The application buttons at start-up: which applications are installed, and
+// where their buttons go.
+#include "app/FrmTorvane.h"
+#include "catalogue/Arrangement.h"
+
+namespace torvane {
+
+void FrmTorvane::DetectInstalledApplications() {
+    PercorsiApplicazioni.assign(kButtonCount, std::wstring());
+    Installate.assign(kButtonCount, false);
+    for (std::int16_t i = 0; i < kButtonCount; ++i) {
+        window_.SetButtonEnabled(i, VerificaInstallazione(i));
+        Installate[i] = window_.ButtonEnabled(i);
+        if (Installate[i]) ++NumeroInstallate;
+        window_.PumpEvents();
+    }
+}
+
+// Records the path of the entry's executable where it is installed. A drive
+// that is missing or not ready ends the search quietly; any other failure
+// is shown, and the entry counts as not installed.
+bool FrmTorvane::VerificaInstallazione(std::int16_t index) {
+    const CatalogueEntry* entry = CatalogueEntryAt(index);
+    if (entry == nullptr) return false;
+    const auto found = FindInstalled(platform_.files, *entry, Dischi);
+    if (!found.ok()) {
+        if (found.failure().code != codes::kBadFileName) {
+            dialogs_.ShowMessage(ErrorPrompt(found.failure()), L"Torvane", BoxStyle::Critical);
+        }
+        return false;
+    }
+    PercorsiApplicazioni[static_cast<std::size_t>(index)] = found.value();
+    return !found.value().empty();
+}
+
+// Hides the missing applications' buttons, packs the others into the grid in
+// index order, and sizes frame and window to fit.
+void FrmTorvane::PosizionaBottoni(std::int16_t count) {
+    const arrangement::Layout layout = arrangement::Arrange(Installate, count, window_.FrameSize());
+    for (std::size_t i = 0; i < layout.buttons.size(); ++i) {
+        const int button = static_cast<int>(i);
+        if (layout.buttons[i]) {
+            window_.MoveButton(button, *layout.buttons[i]);
+        } else {
+            window_.SetButtonVisible(button, false);
+        }
+    }
+    if (layout.frame) window_.MoveFrame(*layout.frame);
+    window_.SetOuterWidth(layout.window.width);
+    window_.SetOuterHeight(layout.window.height);
+}
+
+}  // namespace torvane

@@ -1,0 +1,18 @@
+#include "platform/win32/Menus.h"
+
+namespace torvane::win32 {
+
+MenuBar BuildMenuBar(const WindowDesign& design) {
+    MenuBar menu{UniqueMenu(CreateMenu()), CreatePopupMenu()};
+    for (const MenuCommand& command : design.menu) {
+        if (command.id == 0) {
+            AppendMenuW(menu.popup, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(menu.popup, MF_STRING, static_cast<UINT_PTR>(command.id), command.caption.c_str());
+        }
+    }
+    AppendMenuW(menu.bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(menu.popup), design.menuTitle.c_str());
+    return menu;
+}
+
+}  // namespace torvane::win32
