@@ -13,6 +13,8 @@
 #include "catalogue/Arrangement.h"
 #include "catalogue/Catalogue.h"
 #include "platform/win32/PictureButton.h"
+
+#include <vector>
 #endif
 
 namespace {
@@ -130,17 +132,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     AppendMenuW(popup, MF_STRING, 104, L"Esci");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), L"Opzioni");
 
-    // The panel's size with all 21 applications: six columns, four rows.
-    const int frameWidth = 2280 * 6 + 294, frameHeight = 6432;
+    // Placed as the panel with all 21 applications.
+    const torvane::arrangement::Layout layout =
+        torvane::arrangement::Arrange(std::vector<bool>(kButtons, true), kButtons, {});
     HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, L"TorvaneBenchMinimal", L"Torvane 0.3.0 - by Quennavo",
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 100, 100,
-                                Px(frameWidth + 420), Px(frameHeight + 840), nullptr, bar, instance, nullptr);
+                                Px(layout.window.width), Px(layout.window.height), nullptr, bar, instance, nullptr);
     HWND frame = CreateWindowExW(WS_EX_CONTROLPARENT, L"TorvaneBenchFrame", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                 Px(torvane::arrangement::kFrameLeft), 0, Px(frameWidth), Px(frameHeight), hwnd,
-                                 nullptr, instance, nullptr);
+                                 Px(layout.frame->left), Px(layout.frame->top), Px(layout.frame->width),
+                                 Px(layout.frame->height), hwnd, nullptr, instance, nullptr);
     HWND first = nullptr;
     for (int i = 0; i < kButtons; ++i) {
-        const torvane::Rect slot = torvane::arrangement::Slot(i);
+        const torvane::Rect slot = *layout.buttons[i];
         HWND button = CreateWindowExW(0, torvane::win32::kPictureButtonClass, torvane::Catalogue()[i].caption,
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP, Px(slot.left), Px(slot.top),
                                       Px(slot.width), Px(slot.height), frame,
