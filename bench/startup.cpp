@@ -266,9 +266,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring torvane = argv[1], minimal = argv[2], floorExe = argv[3];
     InstallCatalogue(argv[4]);
-    // Away from where the windows appear: start-up alone is measured, not
-    // what the pointer coming over a window sets off.
-    SetCursorPos(0, 0);
     const int count = argc > 5 ? _wtoi(argv[5]) : 40;
     // The first start writes the settings; not counted.
     Measure(torvane);
