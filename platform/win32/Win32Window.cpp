@@ -123,20 +123,30 @@ Outcome Win32Window::Show() {
         if (Outcome failed = CreateWindows()) return failed;
     }
     LayOut();
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
-    ShowExtras();
-    return std::nullopt;
-}
-
-// What is not needed to show the window comes after it: the window's icon,
-// the tooltips and the focus.
-void Win32Window::ShowExtras() {
+    // Icon and focus before the window shows, so that its first paint is its
+    // only one: set afterwards, they would have the caption and a button
+    // drawn twice.
     const int pixels = GetSystemMetrics(SM_CXICON);
     windowIcon_.reset(static_cast<HICON>(
         LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    // Showing activates the window, which takes the focus for itself.
+    for (const Button& button : buttons_) {
+        if (button.hwnd != nullptr && button.visible && button.enabled) {
+            SetFocus(button.hwnd);
+            break;
+        }
+    }
+    UpdateWindow(hwnd_);
+    return std::nullopt;
+}
 
+// Tooltips are made when the pointer first moves over the panel, the
+// earliest one can be wanted: loading the common controls for them would
+// hold up the first paint by a tenth.
+void Win32Window::AddTooltips() {
+    tooltipsAdded_ = true;
     std::vector<Tip> tips;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Button& button = buttons_[i];
@@ -145,13 +155,6 @@ void Win32Window::ShowExtras() {
         }
     }
     CreateTooltips(instance_, hwnd_, frameHwnd_, tips);
-
-    for (const Button& button : buttons_) {
-        if (button.hwnd != nullptr && button.visible && button.enabled) {
-            SetFocus(button.hwnd);
-            break;
-        }
-    }
 }
 
 std::wstring Win32Window::Title() {

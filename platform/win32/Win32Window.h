@@ -68,7 +68,7 @@ private:
     LRESULT OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     Outcome CreateWindows();
-    void ShowExtras();
+    void AddTooltips();
     void LoadDpiResources();
     void LayOut();
     void ApplyButton(int index);
@@ -94,6 +94,7 @@ private:
     UniqueFont windowFont_, buttonFont_;
     UniqueIcon windowIcon_;
     bool busy_ = false;
+    bool tooltipsAdded_ = false;
 };
 
 }  // namespace torvane::win32

@@ -155,6 +155,7 @@ void Win32Window::Dispatch(MSG& message) {
             return;
         }
     }
+    if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr) AddTooltips();
     if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
