@@ -155,7 +155,10 @@ void Win32Window::Dispatch(MSG& message) {
             return;
         }
     }
-    if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr) AddTooltips();
+    if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr &&
+        GetParent(message.hwnd) == frameHwnd_) {
+        AddTooltips();
+    }
     if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
