@@ -70,11 +70,12 @@ Outcome Win32Window::CreateWindows() {
     return std::nullopt;
 }
 
-// Fonts at the window's current DPI; pictures are loaded afresh at their new
-// size when next drawn.
+// Fonts at the window's current DPI; pictures and the visual style are loaded
+// afresh for it when next drawn.
 void Win32Window::LoadDpiResources() {
     windowFont_.reset(CreateFixedFont(design_.fontFace, design_.windowFontTenthsOfPoint, dpi_));
     buttonFont_.reset(CreateFixedFont(design_.fontFace, design_.buttonFontTenthsOfPoint, dpi_));
+    buttonTheme_.Close();
     for (Button& button : buttons_) button.icon.reset();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Window.h"
 #include "platform/WindowDesign.h"
 #include "platform/WindowEvents.h"
+#include "platform/win32/ButtonFace.h"
 #include "platform/win32/Handles.h"
 
 namespace torvane::win32 {
@@ -92,6 +93,7 @@ private:
     Rect frame_{};
     std::vector<Button> buttons_;
     UniqueFont windowFont_, buttonFont_;
+    ButtonTheme buttonTheme_;
     UniqueIcon windowIcon_;
     bool busy_ = false;
     bool tooltipsAdded_ = false;
