@@ -1,14 +1,25 @@
 # Sourced by the scripts that run Torvane under Wine. Sets up the environment
-# and offers: pick_loader, make_prefix DIR, start_display, stop_all.
+# and offers: need_wine32, make_prefix DIR, start_display, stop_all,
+# stop_all_of PREFIX, and pick_loader for the benchmark.
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+WINE32=/usr/lib/wine/wine
 
-# Wine's 32-bit loader where this host runs 32-bit code; otherwise the 64-bit
-# one, which then runs the 64-bit build of the same program.
+# Whether 32-bit Wine runs here (natively, or inside scripts/wine32.sh); if
+# not, says how to get it.
+need_wine32() {
+    "$WINE32" --version >/dev/null 2>&1 && return 0
+    echo "32-bit Wine does not run here: run this under 'bash scripts/wine32.sh COMMAND'" >&2
+    return 1
+}
+
+# The benchmark times start-ups, which mean nothing under emulation: it uses
+# Wine's 32-bit loader where this host runs 32-bit code itself, and otherwise
+# the 64-bit loader with the 64-bit build of the same program.
 pick_loader() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-        WINE_LOADER=/usr/lib/wine/wine
+    if "$WINE32" --version >/dev/null 2>&1; then
+        WINE_LOADER=$WINE32
         TORVANE_ARCH=win32
     else
         WINE_LOADER=/usr/lib/wine/wine64
@@ -17,33 +28,43 @@ pick_loader() {
     export WINE_LOADER TORVANE_ARCH
 }
 
-# A fresh prefix in DIR with drive D: at DIR.d-drive. No window manager runs,
-# so Wine must not wait for one at every program exit.
+# A fresh 64-bit prefix in DIR with drive D: at DIR.d-drive. No window manager
+# runs, so Wine must not wait for one at every program exit.
 make_prefix() {
     export WINEPREFIX="$1"
+    local wine=${WINE_LOADER:-$WINE32}
     rm -rf "$WINEPREFIX" "$WINEPREFIX.d-drive"
     mkdir -p "$WINEPREFIX.d-drive"
-    "$WINE_LOADER" wineboot --init >/dev/null 2>&1
+    WINEARCH=win64 "$wine" wineboot --init >/dev/null 2>&1
     wineserver -w
-    "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     ln -sfn "$WINEPREFIX.d-drive" "$WINEPREFIX/dosdevices/d:"
     wineserver -w
 }
 
-# A display: the caller's, or a private Xvfb.
+# A display: the caller's, or a private Xvfb (TORVANE_XVFB=1 forces one).
 start_display() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${TORVANE_XVFB:-}" ]; then return; fi
     local n
-    for n in $(seq 91 120); do
+    for n in $(seq 91 150); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
     done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
 }
 
 stop_all() {
     wineserver -k 2>/dev/null || true
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}
+
+# Ends the Wine and the Xvfb that wine.sh started for PREFIX.
+stop_all_of() {
+    WINEPREFIX=$1 wineserver -k 2>/dev/null || true
+    local xvfb
+    xvfb=$(cut -s -d' ' -f2 "$1.display" 2>/dev/null) && [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -f "$1.display"
+    return 0
 }
