@@ -1,6 +1,5 @@
 #include "platform/win32/ButtonFace.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 #include <iterator>
@@ -11,43 +10,36 @@
 namespace torvane::win32 {
 namespace {
 
-// The visual style of push buttons, from uxtheme loaded at first use.
-class ButtonTheme {
-public:
-    explicit ButtonTheme(HWND hwnd) {
-        static const Functions functions;
-        if (functions.complete() && functions.isAppThemed()) {
-            close_ = functions.close;
-            draw_ = functions.drawBackground;
-            theme_ = functions.open(hwnd, L"BUTTON");
-        }
-    }
-    ~ButtonTheme() {
-        if (theme_ != nullptr) close_(theme_);
-    }
-    ButtonTheme(const ButtonTheme&) = delete;
-    ButtonTheme& operator=(const ButtonTheme&) = delete;
-
-    // False where no visual style is in force.
-    bool Draw(HDC dc, int state, const RECT& face) const {
-        return theme_ != nullptr && SUCCEEDED(draw_(theme_, dc, BP_PUSHBUTTON, state, &face, nullptr));
-    }
-
-private:
-    struct Functions {
-        decltype(&IsAppThemed) isAppThemed = LateBound<decltype(&IsAppThemed)>(L"uxtheme.dll", "IsAppThemed");
-        decltype(&OpenThemeData) open = LateBound<decltype(&OpenThemeData)>(L"uxtheme.dll", "OpenThemeData");
-        decltype(&DrawThemeBackground) drawBackground =
-            LateBound<decltype(&DrawThemeBackground)>(L"uxtheme.dll", "DrawThemeBackground");
-        decltype(&CloseThemeData) close = LateBound<decltype(&CloseThemeData)>(L"uxtheme.dll", "CloseThemeData");
-        bool complete() const { return isAppThemed && open && drawBackground && close; }
-    };
-    HTHEME theme_ = nullptr;
-    decltype(&CloseThemeData) close_ = nullptr;
-    decltype(&DrawThemeBackground) draw_ = nullptr;
+struct ThemeFunctions {
+    decltype(&IsAppThemed) isAppThemed = LateBound<decltype(&IsAppThemed)>(L"uxtheme.dll", "IsAppThemed");
+    decltype(&OpenThemeData) open = LateBound<decltype(&OpenThemeData)>(L"uxtheme.dll", "OpenThemeData");
+    decltype(&DrawThemeBackground) drawBackground =
+        LateBound<decltype(&DrawThemeBackground)>(L"uxtheme.dll", "DrawThemeBackground");
+    decltype(&CloseThemeData) close = LateBound<decltype(&CloseThemeData)>(L"uxtheme.dll", "CloseThemeData");
+    bool complete() const { return isAppThemed && open && drawBackground && close; }
 };
 
+const ThemeFunctions& Functions() {
+    static const ThemeFunctions functions;
+    return functions;
+}
+
 }  // namespace
+
+bool ButtonTheme::Draw(HWND hwnd, HDC dc, int state, const RECT& face) {
+    const ThemeFunctions& functions = Functions();
+    if (!opened_) {
+        opened_ = true;
+        if (functions.complete() && functions.isAppThemed()) theme_ = functions.open(hwnd, L"BUTTON");
+    }
+    return theme_ != nullptr && SUCCEEDED(functions.drawBackground(theme_, dc, BP_PUSHBUTTON, state, &face, nullptr));
+}
+
+void ButtonTheme::Close() {
+    if (theme_ != nullptr) Functions().close(theme_);
+    theme_ = nullptr;
+    opened_ = false;
+}
 
 void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     const bool pushed = item.itemState & ODS_SELECTED;
@@ -58,8 +50,7 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     // The styled face has see-through corners: lay the frame's colour under
     // them, or each paint would blend them over the last.
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
-    const ButtonTheme theme(item.hwndItem);
-    if (!theme.Draw(dc, disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL, face)) {
+    if (!look.theme.Draw(item.hwndItem, dc, disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL, face)) {
         DrawFrameControl(dc, &face, DFC_BUTTON,
                          DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
     }

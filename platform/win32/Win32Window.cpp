@@ -70,11 +70,12 @@ Outcome Win32Window::CreateWindows() {
     return std::nullopt;
 }
 
-// Fonts at the window's current DPI; pictures are loaded afresh at their new
-// size when next drawn.
+// Fonts at the window's current DPI; pictures and the visual style are loaded
+// afresh for it when next drawn.
 void Win32Window::LoadDpiResources() {
     windowFont_.reset(CreateFixedFont(design_.fontFace, design_.windowFontTenthsOfPoint, dpi_));
     buttonFont_.reset(CreateFixedFont(design_.fontFace, design_.buttonFontTenthsOfPoint, dpi_));
+    buttonTheme_.Close();
     for (Button& button : buttons_) button.icon.reset();
 }
 
@@ -123,20 +124,30 @@ Outcome Win32Window::Show() {
         if (Outcome failed = CreateWindows()) return failed;
     }
     LayOut();
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
-    ShowExtras();
-    return std::nullopt;
-}
-
-// What is not needed to show the window comes after it: the window's icon,
-// the tooltips and the focus.
-void Win32Window::ShowExtras() {
+    // Icon and focus before the window shows, so that its first paint is its
+    // only one: set afterwards, they would have the caption and a button
+    // drawn twice.
     const int pixels = GetSystemMetrics(SM_CXICON);
     windowIcon_.reset(static_cast<HICON>(
         LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    // Showing activates the window, which takes the focus for itself.
+    for (const Button& button : buttons_) {
+        if (button.hwnd != nullptr && button.visible && button.enabled) {
+            SetFocus(button.hwnd);
+            break;
+        }
+    }
+    UpdateWindow(hwnd_);
+    return std::nullopt;
+}
 
+// Tooltips are made when the pointer first moves over a button, the earliest
+// one can be wanted: made at start-up, loading the common controls for them
+// held up the first paint by about 10 ms.
+void Win32Window::AddTooltips() {
+    tooltipsAdded_ = true;
     std::vector<Tip> tips;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Button& button = buttons_[i];
@@ -145,13 +156,6 @@ void Win32Window::ShowExtras() {
         }
     }
     CreateTooltips(instance_, hwnd_, frameHwnd_, tips);
-
-    for (const Button& button : buttons_) {
-        if (button.hwnd != nullptr && button.visible && button.enabled) {
-            SetFocus(button.hwnd);
-            break;
-        }
-    }
 }
 
 std::wstring Win32Window::Title() {

@@ -7,6 +7,7 @@
 #include "platform/Window.h"
 #include "platform/WindowDesign.h"
 #include "platform/WindowEvents.h"
+#include "platform/win32/ButtonFace.h"
 #include "platform/win32/Handles.h"
 
 namespace torvane::win32 {
@@ -68,7 +69,7 @@ private:
     LRESULT OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     Outcome CreateWindows();
-    void ShowExtras();
+    void AddTooltips();
     void LoadDpiResources();
     void LayOut();
     void ApplyButton(int index);
@@ -92,8 +93,10 @@ private:
     Rect frame_{};
     std::vector<Button> buttons_;
     UniqueFont windowFont_, buttonFont_;
+    ButtonTheme buttonTheme_;
     UniqueIcon windowIcon_;
     bool busy_ = false;
+    bool tooltipsAdded_ = false;
 };
 
 }  // namespace torvane::win32

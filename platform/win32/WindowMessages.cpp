@@ -78,6 +78,9 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
+        case WM_THEMECHANGED:
+            buttonTheme_.Close();
+            break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(windowFont_.get());
         case WM_DPICHANGED: {
@@ -136,7 +139,7 @@ void Win32Window::DrawButton(const DRAWITEMSTRUCT& item) {
         button.icon.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResourceBase + index),
                                                         IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
     }
-    DrawButtonFace(item, {button.icon.get(), pixels, buttonFont_.get(), dpi_});
+    DrawButtonFace(item, {button.icon.get(), pixels, buttonFont_.get(), dpi_, buttonTheme_});
 }
 
 int Win32Window::RunMessageLoop() {
@@ -154,6 +157,10 @@ void Win32Window::Dispatch(MSG& message) {
             SendMessageW(focus, BM_CLICK, 0, 0);
             return;
         }
+    }
+    if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr &&
+        GetParent(message.hwnd) == frameHwnd_) {
+        AddTooltips();
     }
     if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
