@@ -49,11 +49,9 @@ int Px(double twips, int dpi) { return static_cast<int>(std::lround(twips * dpi 
     RECT r;
     GetWindowRect(hwnd, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    const std::vector<int> pixels{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const int pixels[] = {r.left, r.top, r.right - r.left, r.bottom - r.top};
     for (int i = 0; i < 4; ++i) {
-        if (std::abs(pixels[i] - Px(twips[i], dpi)) > 1) {
-            return ::testing::AssertionFailure() << "at " << r.left << "," << r.top << ", " << pixels[2] << " x " << pixels[3];
-        }
+        if (std::abs(pixels[i] - Px(twips[i], dpi)) > 1) return ::testing::AssertionFailure() << "at pixel " << i;
     }
     return ::testing::AssertionSuccess();
 }
@@ -177,9 +175,7 @@ TEST_F(Launch, AClickStartsTheApplicationInItsFolderAndTheTitleSaysHowItWent) {
 TEST_F(Launch, ASectorProgramFirstStopsEveryStaleProcessWhileClicksAreIgnored) {
     InstallEntry(13);
     InstallEntry(0);
-    for (const wchar_t* path : {L"C:\\Vecchi\\a\\start5.exe", L"C:\\Vecchi\\b\\start5.exe", L"C:\\Vecchi\\c\\x.exe"}) {
-        InstallStandin(path);
-    }
+    for (const wchar_t* path : {L"C:\\Vecchi\\a\\start5.exe", L"C:\\Vecchi\\b\\start5.exe", L"C:\\Vecchi\\c\\x.exe"}) InstallStandin(path);
     Process first(L"C:\\Vecchi\\a\\start5.exe"), second(L"C:\\Vecchi\\b\\start5.exe"), other(L"C:\\Vecchi\\c\\x.exe");
     ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 3; }));
     Panel panel;
@@ -202,24 +198,20 @@ TEST_F(Options, AdministratorAndAutomaticStartSwitchOnAndOffAndEsciEnds) {
     InstallEntry(0);
     Panel panel;
     ASSERT_NE(panel.Window(), nullptr);
+    const auto choose = [&](int menu, const std::wstring& title, const std::wstring& question, const std::wstring& done) {
+        panel.Menu(menu);
+        panel.Answer(title, question, IDYES);
+        panel.Answer(title, done, IDOK);
+    };
     const std::wstring admin = L"Esegui come amministratore", avvio = L"Avvio automatico";
-    panel.Menu(102);
-    panel.Answer(admin, L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ", IDYES);
-    panel.Answer(admin, L"Opzione attivata.      ", IDOK);
+    choose(102, admin, L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione attivata.      ");
     EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui"), L"AdminDefault");
-    panel.Menu(102);
-    panel.Answer(admin, L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ", IDYES);
-    panel.Answer(admin, L"Opzione disattivata.     ", IDOK);
+    choose(102, admin, L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione disattivata.     ");
     EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui"), L"NoAdminDefault");
-
-    panel.Menu(101);
-    panel.Answer(avvio, L"Vuoi attivare l'opzione di avvio automatico?   ", IDYES);
-    panel.Answer(avvio, L"Opzione attivata      ", IDOK);
+    choose(101, avvio, L"Vuoi attivare l'opzione di avvio automatico?   ", L"Opzione attivata      ");
     const std::wstring exe = BuildFile(L"..\\..\\Torvane.exe");
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), exe.find(L' ') == std::wstring::npos ? exe : L"\"" + exe + L"\"");
-    panel.Menu(101);
-    panel.Answer(avvio, L"Vuoi disattivare l'opzione di avvio automatico?   ", IDYES);
-    panel.Answer(avvio, L"Opzione disattivata    ", IDOK);
+    choose(101, avvio, L"Vuoi disattivare l'opzione di avvio automatico?   ", L"Opzione disattivata    ");
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"");
     panel.Menu(104);
     EXPECT_TRUE(panel.Ended());
@@ -236,10 +228,9 @@ TEST_F(Options, MailSaysWhenThereIsNoMailProgramAndOtherwiseOpensIt) {
 
     // The stand-in takes the part of the mail program.
     InstallStandin(L"C:\\Posta\\mailer.exe");
-    const std::wstring command = L"\"C:\\Posta\\mailer.exe\" \"%1\"";
+    const wchar_t command[] = L"\"C:\\Posta\\mailer.exe\" \"%1\"";
     RegSetKeyValueW(HKEY_CLASSES_ROOT, L"mailto", L"URL Protocol", REG_SZ, L"", 2);
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"mailto\\shell\\open\\command", nullptr, REG_SZ, command.c_str(),
-                    static_cast<DWORD>((command.size() + 1) * 2));
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"mailto\\shell\\open\\command", nullptr, REG_SZ, command, sizeof(command));
     panel.Menu(103);
     ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
     const std::wstring line = StandinLog()[0].commandLine;
@@ -298,8 +289,7 @@ TEST_F(Installer, InstallsAsA32BitProgramAndUninstallingKeepsOnlyTheSettings) {
     EXPECT_TRUE(Exists(exe));
     EXPECT_TRUE(Exists(shortcut));
     EXPECT_EQ(ReadValue(entry.c_str(), L"DisplayVersion", KEY_WOW64_64KEY), L"0.3.0");
-    EXPECT_EQ(ReadValue(L"SOFTWARE\\Wow6432Node\\Merovi\\Torvane", L"Esegui", KEY_WOW64_64KEY),
-              L"NoAdminDefault");
+    EXPECT_EQ(ReadValue(L"SOFTWARE\\Wow6432Node\\Merovi\\Torvane", L"Esegui", KEY_WOW64_64KEY), L"NoAdminDefault");
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"");
     InstallEntry(0);
     {
