@@ -28,11 +28,12 @@ pick_loader() {
     export WINE_LOADER TORVANE_ARCH
 }
 
-# A fresh 64-bit prefix in DIR with drive D: at DIR.d-drive. No window manager
-# runs, so Wine must not wait for one at every program exit.
+# A fresh 64-bit prefix in DIR with drive D: at DIR.d-drive, made by the
+# 64-bit loader (only its 32-bit part needs emulation where there is any). No
+# window manager runs, so Wine must not wait for one at every program exit.
 make_prefix() {
     export WINEPREFIX="$1"
-    local wine=${WINE_LOADER:-$WINE32}
+    local wine=/usr/lib/wine/wine64
     rm -rf "$WINEPREFIX" "$WINEPREFIX.d-drive"
     mkdir -p "$WINEPREFIX.d-drive"
     WINEARCH=win64 "$wine" wineboot --init >/dev/null 2>&1

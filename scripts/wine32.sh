@@ -24,5 +24,5 @@ if [ -z "${TORVANE_EMULATE:-}" ] && "$wine32" --version >/dev/null 2>&1; then ex
     fail "the kernel refuses 32-bit programs and qemu-user-static is not installed (scripts/deps.sh installs it)"
 unshare --user --map-root-user --mount true 2>/dev/null ||
     fail "the kernel refuses 32-bit programs and unprivileged user namespaces are not allowed"
-echo "This host does not run 32-bit programs itself: running them under qemu-i386 (slow)." >&2
+echo "Running 32-bit programs under qemu-i386 (slow)." >&2
 exec unshare --user --map-root-user --mount bash "$0" --in-namespace "$@"
