@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "Harness.h"
+
+#include <sddl.h>
 #include "platform/win32/Win32Services.h"
 
 namespace e2e {
@@ -34,7 +36,7 @@ TEST_F(Workshop, NextToAnElevatedPanelASecondOneEndsWithoutAWindow) {
     const HANDLE elevated = CreateMutexW(&attributes, FALSE, L"Local\\Quennavo.Torvane.Instance");
     Panel second;
     EXPECT_TRUE(second.Ended());
-    EXPECT_EQ(TopLevel(second.Pid(), L"TorvaneFrmTorvane"), nullptr);
+    EXPECT_EQ(second.TopLevel(L"TorvaneFrmTorvane", 0ms), nullptr);
     CloseHandle(elevated);
     LocalFree(refuseAll);
 }
@@ -43,10 +45,11 @@ TEST_F(Workshop, AProcessIsStoppedOnlyUnderTheNameItWasListedWith) {
     InstallStandin(L"C:\\Vecchi\\d\\other.exe");
     Process other(L"C:\\Vecchi\\d\\other.exe");
     ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
+    const DWORD id = StandinLog()[0].pid;
     torvane::win32::Win32Processes processes;
-    processes.Terminate(other.Pid(), L"start5.exe");
+    processes.Terminate(id, L"start5.exe");
     EXPECT_FALSE(other.Ended(2s));
-    processes.Terminate(other.Pid(), L"other.exe");
+    processes.Terminate(id, L"other.exe");
     EXPECT_TRUE(other.Ended());
 }
 
@@ -62,7 +65,7 @@ TEST_F(Workshop, AStaleProcessThatRefusesToStopIsPassedOverAndTheNextOneStopped)
     EXPECT_TRUE(stale.Ended());
     EXPECT_TRUE(panel.TitleBecomes(L" - 33  OK")) << panel.Title().c_str();
     EXPECT_FALSE(refusing.Ended(0ms));
-    EXPECT_EQ(TopLevel(panel.Pid(), L"#32770"), nullptr);
+    EXPECT_EQ(panel.TopLevel(L"#32770", 0ms), nullptr);
 }
 
 // Renames a folder given by its path outside Windows.
@@ -83,7 +86,7 @@ TEST_F(Workshop, ADriveThatDoesNotAnswerIsLeftOutWithoutABox) {
         Panel panel;
         EXPECT_NE(panel.Window(), nullptr);
         EXPECT_EQ(panel.Title(), kTitle);
-        EXPECT_EQ(TopLevel(panel.Pid(), L"#32770"), nullptr);
+        EXPECT_EQ(panel.TopLevel(L"#32770", 0ms), nullptr);
     }
     EXPECT_TRUE(MoveUnixFolder(d, d + L"-loop"));
     EXPECT_TRUE(MoveUnixFolder(d + L"-aside", d));
@@ -130,7 +133,9 @@ TEST_F(Workshop, AfterADpiChangeThePanelLooksAsAFullRepaintDrawsIt) {
     Pixels(panel.Window());
     const HANDLE nudged = CreateEventW(nullptr, TRUE, FALSE, L"TorvaneDpiNudged");
     const std::wstring dll = BuildFile(L"dpi_nudge.dll");
-    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, panel.Pid());
+    DWORD id = 0;
+    GetWindowThreadProcessId(panel.Window(), &id);
+    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
     const auto bytes = (dll.size() + 1) * sizeof(wchar_t);
     void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
     WriteProcessMemory(process, remote, dll.c_str(), bytes, nullptr);
