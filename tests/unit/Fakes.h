@@ -67,14 +67,8 @@ struct FakeWindow : Window {
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
-    void PumpEvents() override {
-        ++pumps;
-        if (onPump) onPump();
-    }
-    void Close() override {
-        ++closeCalls;
-        if (onClose) onClose();
-    }
+    void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
+    void Close() override { ++closeCalls, onClose ? onClose() : void(); }
     void EndProgram() override { ++endCalls; }
 };
 
@@ -85,10 +79,7 @@ struct FakeFileSystem : FileSystem {
     std::set<std::uint32_t> masks;
     std::set<std::wstring> silentDrives;  // do not answer
     std::vector<std::wstring> probes;
-    bool DriveAnswers(const std::wstring& root) override {
-        probes.push_back(root);
-        return !silentDrives.contains(root);
-    }
+    bool DriveAnswers(const std::wstring& root) override { return probes.push_back(root), !silentDrives.contains(root); }
     Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t mask) override {
         lookups.push_back(path);
         masks.insert(mask);
@@ -116,10 +107,7 @@ struct FakeRegistry : Registry {
         values[path] = data;
         return std::nullopt;
     }
-    std::int32_t OpenKeyStatus(const std::wstring& subKey) override {
-        log.push_back(L"probe " + subKey);
-        return keyStatus;
-    }
+    std::int32_t OpenKeyStatus(const std::wstring& subKey) override { return log.push_back(L"probe " + subKey), keyStatus; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -166,10 +154,7 @@ struct FakeApplication : Application {
     std::vector<std::uintptr_t> activated;
     bool AnotherInstanceRunning() override { return anotherInstance; }
     std::vector<TopLevelWindow> TopLevelWindows() override { return windows; }
-    Outcome Activate(std::uintptr_t handle) override {
-        activated.push_back(handle);
-        return std::nullopt;
-    }
+    Outcome Activate(std::uintptr_t handle) override { return activated.push_back(handle), std::nullopt; }
     std::wstring OwnFolder() override { return L"C:\\Program Files\\Torvane"; }
     std::wstring ExeBaseName() override { return L"Torvane"; }
 };
