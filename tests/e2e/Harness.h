@@ -161,4 +161,32 @@ private:
     HWND window_ = nullptr;
 };
 
+// Every test starts with nothing installed, no stand-in running and no settings.
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override { Clean(); }
+    void TearDown() override { Clean(); }
+    static void Clean() {
+        for (const StandinRun& run : StandinLog()) {
+            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid);
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        DeleteFileW(kLog);
+        for (const std::wstring drive : {L"C:\\", L"D:\\"}) {
+            for (const wchar_t* folder : {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}) {
+                for (int index = 0; index < torvane::kEntryCount; ++index) {
+                    const std::wstring path = EntryPath(index, drive + folder);
+                    DeleteFileW(path.c_str());  // and the folders left empty
+                    for (auto s = path.rfind(L'\\'); RemoveDirectoryW(path.substr(0, s).c_str());) s = path.rfind(L'\\', s - 1);
+                }
+            }
+        }
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Merovi");
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Merovi");
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Torvane");
+    }
+};
+
 }  // namespace e2e

@@ -1,34 +1,22 @@
-// What a workshop PC has and a fresh prefix has not: an elevated panel, a
-// drive that does not answer, an id that passed to another program, a screen
-// of another scale.
-
-#include <algorithm>
-#include <vector>
+// What a workshop PC has and a fresh prefix has not: an elevated panel, an id
+// that passed to another program, a drive that does not answer, a screen of
+// another scale.
 
 #include "Harness.h"
 
 #include <sddl.h>
+
+#include <vector>
+
 #include "platform/win32/Win32Services.h"
 
 namespace e2e {
 namespace {
 
-class Workshop : public ::testing::Test {
-protected:
-    void SetUp() override { InstallEntry(0); }
-    void TearDown() override {
-        for (const StandinRun& run : StandinLog()) {
-            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, run.pid);
-            TerminateProcess(process, 0);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-        DeleteFileW(kLog);
-        for (int index : {0, 13}) DeleteFileW(EntryPath(index, L"C:\\Programmi").c_str());
-    }
-};
+using Workshop = PanelTest;
 
 TEST_F(Workshop, NextToAnElevatedPanelASecondOneEndsWithoutAWindow) {
+    InstallEntry(0);
     // An elevated panel's mutex refuses a standard user's panel all access.
     PSECURITY_DESCRIPTOR refuseAll = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;GA;;;WD)", SDDL_REVISION_1, &refuseAll, nullptr);
@@ -53,21 +41,6 @@ TEST_F(Workshop, AProcessIsStoppedOnlyUnderTheNameItWasListedWith) {
     EXPECT_TRUE(other.Ended());
 }
 
-TEST_F(Workshop, AStaleProcessThatRefusesToStopIsPassedOverAndTheNextOneStopped) {
-    InstallEntry(13);
-    InstallStandin(L"C:\\Vecchi\\e\\start5.exe");
-    InstallStandin(L"C:\\Vecchi\\f\\start4.exe");
-    Process refusing(L"C:\\Vecchi\\e\\start5.exe", L"--refuse-stop"), stale(L"C:\\Vecchi\\f\\start4.exe");
-    ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 2; }));
-    Panel panel;
-    ASSERT_NE(panel.Window(), nullptr);
-    panel.Click(13);
-    EXPECT_TRUE(stale.Ended());
-    EXPECT_TRUE(panel.TitleBecomes(L" - 33  OK")) << panel.Title().c_str();
-    EXPECT_FALSE(refusing.Ended(0ms));
-    EXPECT_EQ(panel.TopLevel(L"#32770", 0ms), nullptr);
-}
-
 // Renames a folder given by its path outside Windows.
 bool MoveUnixFolder(const std::wstring& from, const std::wstring& to) {
     return MoveFileW((L"\\\\?\\unix" + from).c_str(), (L"\\\\?\\unix" + to).c_str());
@@ -76,6 +49,7 @@ bool MoveUnixFolder(const std::wstring& from, const std::wstring& to) {
 // D: made a link to itself, as Wine shows a drive that cannot be reached:
 // error 1921 on every lookup.
 TEST_F(Workshop, ADriveThatDoesNotAnswerIsLeftOutWithoutABox) {
+    InstallEntry(0);
     wchar_t prefix[MAX_PATH];
     const std::wstring d = std::wstring(prefix, GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH)) + L".d";
     ASSERT_TRUE(MoveUnixFolder(d, d + L"-aside"));
