@@ -25,20 +25,19 @@ TEST(Catalogue, SectorProgramsStopStaleProcessesOnlyVcdsLivesAtTheRootOnlyDelphi
 TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparators) {
     const WindowDesign design = design::Window(L"a@b.it");
     ASSERT_EQ(design.buttons.size(), 24u);
-    EXPECT_EQ(design.buttons[3].caption, L" VCDS  (Vag-Com)");
-    EXPECT_EQ(design.buttons[3].tooltip, L"Vag-Com");
-    EXPECT_EQ(design.buttons[2].iconPixels, 32);
-    EXPECT_EQ(design.buttons[23].caption, L"...");
-    EXPECT_EQ(design.buttons[23].iconPixels, 0);
-    EXPECT_EQ(design.buttons[23].tooltip, L"");
+    const auto look = [&](int i) {
+        const ButtonLook& b = design.buttons[static_cast<std::size_t>(i)];
+        return b.caption + L"|" + b.tooltip + L"|" + std::to_wstring(b.iconPixels);
+    };
+    EXPECT_EQ(look(3), L" VCDS  (Vag-Com)|Vag-Com|48");
+    EXPECT_EQ(look(2), L" Diagnostica centraline|Bosch Diagnostica centraline|32");
+    EXPECT_EQ(look(23), L"...||0");
     EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
-    EXPECT_EQ(design.title, L" Torvane");
+    EXPECT_EQ(design.title + L"|" + design.menuTitle + L"|" + design.fontFace + L"|" +
+                  std::to_wstring(design.windowFontTenthsOfPoint) + L"|" + std::to_wstring(design.buttonFontTenthsOfPoint),
+              L" Torvane|Opzioni|Courier New|90|105");
     EXPECT_EQ(design.client, (Rect{2565, 3180, 14310, 6660}));
     EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));
-    EXPECT_EQ(design.fontFace + L" " + std::to_wstring(design.windowFontTenthsOfPoint) + L" " +
-                  std::to_wstring(design.buttonFontTenthsOfPoint),
-              L"Courier New 90 105");
-    EXPECT_EQ(design.menuTitle, L"Opzioni");
 
     std::vector<std::wstring> menu;
     for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
