@@ -21,8 +21,7 @@ namespace {
 // Under C:\Programmi, VCDS at the root of C:.
 void InstallCatalogue(const std::wstring& standin) {
     for (const torvane::CatalogueEntry& entry : torvane::Catalogue()) {
-        const bool atRoot = entry.kind == torvane::SearchKind::DriveRoot;
-        const std::wstring path = std::wstring(atRoot ? L"C:\\" : L"C:\\Programmi") + entry.candidates[0];
+        const std::wstring path = torvane::InstallPath(entry, entry.candidates[0], L"C:\\", L"Programmi");
         for (auto slash = path.find(L'\\', 3); slash != std::wstring::npos;
              slash = path.find(L'\\', slash + 1)) {
             CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);

@@ -49,7 +49,7 @@ inline void InstallStandin(const std::wstring& path) {
 // program-files folder such as "C:\Programmi", or at that drive's root.
 inline std::wstring EntryPath(int index, const std::wstring& folder = L"C:\\Programmi") {
     const torvane::CatalogueEntry& entry = *torvane::CatalogueEntryAt(static_cast<std::int16_t>(index));
-    return (entry.kind == torvane::SearchKind::DriveRoot ? folder.substr(0, 3) : folder) + entry.candidates[0];
+    return torvane::InstallPath(entry, entry.candidates[0], folder.substr(0, 3), folder.substr(3));
 }
 
 inline std::wstring InstallEntry(int index, const std::wstring& folder = L"C:\\Programmi") {
