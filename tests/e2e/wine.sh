@@ -23,7 +23,7 @@ case $2 in
     stop_all_of "$WINEPREFIX" ;;
 *)  # Wine's own processes outlive the program: keep them off CTest's output pipe.
     export DISPLAY=$(cut -d' ' -f1 "$WINEPREFIX.display") log=$(mktemp)
-    "$WINE32" "${@:2}" >"$log" 2>&1
+    /usr/lib/wine/wine64 "${@:2}" >"$log" 2>&1
     status=$?
     cat "$log" && rm -f "$log"
     exit $status ;;
