@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs a program of the end-to-end tests under 32-bit Wine in the tests' prefix
+# Runs a program of the end-to-end tests (the 64-bit driver) under Wine in the tests' prefix
 # BUILD_DIR/e2e-prefix, on their Xvfb display. Usage:
 #   wine.sh BUILD_DIR --make-prefix | --stop | PROGRAM [ARGUMENTS]
 build=$1
