@@ -21,7 +21,7 @@ make_prefix "$PWD/build/demo-prefix"
 wineserver -p
 
 # Catalogue entries by index under program-files folders (VCDS at C:\'s root).
-"$WINE32" "$build/tests/e2e/torvane_e2e.exe" --install 'C:\Programmi' 0 3 'C:\Program Files' 5 \
+/usr/lib/wine/wine64 "$build/tests/e2e/torvane_e2e.exe" --install 'C:\Programmi' 0 3 'C:\Program Files' 5 \
     'C:\Program Files (x86)' 12 13 14 'D:\Programmi' 18 >/dev/null 2>&1
 if [ -z "$headless" ]; then
     "$WINE32" "$build/Torvane.exe"

@@ -18,8 +18,9 @@ namespace e2e {
 using namespace std::chrono_literals;
 
 inline const std::wstring kTitle = L"Torvane 0.3.0 - by Quennavo";
-inline const wchar_t kSettingsKey[] = L"SOFTWARE\\Merovi\\Torvane";
-inline const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Keys under Software32().
+inline const wchar_t kSettingsKey[] = L"Merovi\\Torvane";
+inline const wchar_t kRunKey[] = L"Microsoft\\Windows\\CurrentVersion\\Run";
 inline const wchar_t kLog[] = L"C:\\torvane-standins.log";  // written by standin.exe
 
 template <class Condition>
@@ -74,12 +75,22 @@ inline std::vector<StandinRun> StandinLog() {
     return runs;
 }
 
-// A text value under HKEY_LOCAL_MACHINE, in this program's registry view or the one asked for.
+// HKEY_LOCAL_MACHINE\SOFTWARE as the panel, a 32-bit program, sees it (this driver may be 64-bit).
+inline HKEY Software32() {
+    static const HKEY key = [] {
+        HKEY software = nullptr;
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &software);
+        return software;
+    }();
+    return key;
+}
+
+// A text value under Software32(), or under HKEY_LOCAL_MACHINE in the registry view asked for.
 inline std::optional<std::wstring> ReadValue(const wchar_t* subKey, const wchar_t* name, REGSAM view = 0) {
     wchar_t data[2048];
     DWORD size = sizeof(data);
     HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey, 0, KEY_READ | view, &key)) return {};
+    if (RegOpenKeyExW(view ? HKEY_LOCAL_MACHINE : Software32(), subKey, 0, KEY_READ | view, &key)) return {};
     const LSTATUS status = RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ, nullptr, data, &size);
     RegCloseKey(key);
     return status ? std::nullopt : std::optional(std::wstring(data));
@@ -183,9 +194,9 @@ protected:
                 }
             }
         }
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Merovi");
-        RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Merovi");
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Torvane");
+        RegDeleteTreeW(Software32(), L"Merovi");
+        RegDeleteKeyW(Software32(), L"Merovi");
+        RegDeleteKeyValueW(Software32(), kRunKey, L"Torvane");
     }
 };
 

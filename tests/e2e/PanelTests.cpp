@@ -76,7 +76,7 @@ void DenyWrites(const wchar_t* subKey, bool deny) {
     ConvertStringSecurityDescriptorToSecurityDescriptorW(deny ? L"D:(D;;0x6;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)",
                                                          SDDL_REVISION_1, &descriptor, nullptr);
     HKEY key;
-    RegCreateKeyExW(HKEY_LOCAL_MACHINE, subKey, 0, nullptr, 0, WRITE_DAC, nullptr, &key, nullptr);
+    RegCreateKeyExW(Software32(), subKey, 0, nullptr, 0, WRITE_DAC, nullptr, &key, nullptr);
     RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
     RegCloseKey(key);
     LocalFree(descriptor);
@@ -84,7 +84,7 @@ void DenyWrites(const wchar_t* subKey, bool deny) {
 
 TEST_F(Startup, SettingsAreInThe32BitRegistryViewAndARefusedWriteIsReportedOnce) {
     InstallEntry(0);
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey, nullptr, REG_SZ, L"", 2);
+    RegSetKeyValueW(Software32(), kSettingsKey, nullptr, REG_SZ, L"", 2);
     DenyWrites(kSettingsKey, true);
     DenyWrites(kRunKey, true);
     {
@@ -105,14 +105,14 @@ TEST_F(Startup, SettingsAreInThe32BitRegistryViewAndARefusedWriteIsReportedOnce)
     const REGSAM view64 = KEY_WOW64_64KEY;
     EXPECT_EQ(ReadValue(L"SOFTWARE\\Wow6432Node\\Merovi\\Torvane", L"Esegui", view64), L"NoAdminDefault");
     EXPECT_EQ(ReadValue(L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run", L"Torvane", view64), L"");
-    EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui", view64), std::nullopt);
+    EXPECT_EQ(ReadValue(L"SOFTWARE\\Merovi\\Torvane", L"Esegui", view64), std::nullopt);
 }
 
 TEST_F(Startup, ASecondStartBringsTheFirstForwardAndEnds) {
     InstallEntry(0);
     Panel first;
     ASSERT_NE(first.Window(), nullptr);
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSettingsKey, L"Esegui");
+    RegDeleteKeyValueW(Software32(), kSettingsKey, L"Esegui");
     SetForegroundWindow(GetDesktopWindow());
     Panel second;
     EXPECT_TRUE(second.Ended());

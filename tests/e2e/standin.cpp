@@ -40,6 +40,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     ReleaseMutex(lock);
     CloseHandle(lock);
 
-    Sleep(60000);
+    Sleep(600000);  // longer than a panel takes to start under emulation
     return 0;
 }

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs a program of the end-to-end tests under 32-bit Wine in the tests' prefix
+# Runs a program of the end-to-end tests (the 64-bit driver) under Wine in the tests' prefix
 # BUILD_DIR/e2e-prefix, on their Xvfb display. Usage:
 #   wine.sh BUILD_DIR --make-prefix | --stop | PROGRAM [ARGUMENTS]
 build=$1
@@ -23,7 +23,7 @@ case $2 in
     stop_all_of "$WINEPREFIX" ;;
 *)  # Wine's own processes outlive the program: keep them off CTest's output pipe.
     export DISPLAY=$(cut -d' ' -f1 "$WINEPREFIX.display") log=$(mktemp)
-    "$WINE32" "${@:2}" >"$log" 2>&1
+    /usr/lib/wine/wine64 "${@:2}" >"$log" 2>&1
     status=$?
     cat "$log" && rm -f "$log"
     exit $status ;;
