@@ -1,5 +1,6 @@
 #pragma once
 // In-memory stand-ins for the platform, recording what the program asks of it.
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
