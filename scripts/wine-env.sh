@@ -43,17 +43,18 @@ make_prefix() {
     wineserver -w
 }
 
-# A display: the caller's, or a private Xvfb (TORVANE_XVFB=1 forces one).
+# A display: the caller's, or a private Xvfb (TORVANE_XVFB=1 forces one). Xvfb
+# picks a free display number itself: a lock file in /tmp is not enough where
+# another run (in a chroot, say) has a /tmp of its own.
 start_display() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${TORVANE_XVFB:-}" ]; then return; fi
-    local n
-    for n in $(seq 91 150); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    local fifo n
+    fifo=$(mktemp -u) && mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
+    read -r n <"$fifo"
+    rm -f "$fifo"
     export DISPLAY=":$n"
-    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
 }
 
 stop_all() {
