@@ -130,18 +130,12 @@ TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparator
     EXPECT_EQ(look(2), L" Diagnostica centraline|Bosch Diagnostica centraline|32");
     EXPECT_EQ(look(23), L"...||0");
     EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
-    EXPECT_EQ(design.title + L"|" + design.menuTitle + L"|" + design.fontFace + L"|" +
-                  std::to_wstring(design.windowFontTenthsOfPoint) + L"|" + std::to_wstring(design.buttonFontTenthsOfPoint),
-              L" Torvane|Opzioni|Courier New|90|105");
-    EXPECT_EQ(design.client, (Rect{2565, 3180, 14310, 6660}));
-    EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));
 
     std::vector<std::wstring> menu;
     for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
     EXPECT_EQ(menu, (std::vector<std::wstring>{L"Avvio automatico=101", L"-=0", L"Esegui come amministratore=102",
                                                L"-=0", L"Scrivi a \"a@b.it\"=103", L"-=0", L"Esci=104"}));
-    EXPECT_EQ(design.avvioId, 101);
-    EXPECT_EQ(design.adminId, 102);
+    EXPECT_EQ(std::pair(design.avvioId, design.adminId), std::pair(101, 102));  // the items that carry a check mark
 }
 
 TEST(Design, EachMenuCommandRunsItsOwnHandlerAndOtherIdsNone) {
