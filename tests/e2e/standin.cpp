@@ -1,26 +1,11 @@
 // Stands in for a diagnostic application: records how it was started in
 // C:\torvane-standins.log, one line "pid|path|working folder|command line", then stays
 // running for a while so that it can be seen and stopped, and ends by itself.
-// With --refuse-stop it refuses everyone the right to stop it, as an elevated
-// program does to a panel that is not.
 #include <windows.h>
-#include <aclapi.h>
-#include <sddl.h>
 
 #include <string>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
-    if (std::wstring(arguments).find(L"--refuse-stop") != std::wstring::npos) {
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;0x1;;;WD)(A;;0x1fffff;;;WD)", SDDL_REVISION_1,
-                                                             &descriptor, nullptr);
-        BOOL present = FALSE, defaulted = FALSE;
-        PACL dacl = nullptr;
-        GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted);
-        SetSecurityInfo(GetCurrentProcess(), SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl,
-                        nullptr);
-        LocalFree(descriptor);
-    }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t path[MAX_PATH];
     wchar_t folder[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
