@@ -40,6 +40,12 @@ TEST_F(Startup, ShowsTheInstalledApplicationsInPlaceAt96And144Dpi) {
     for (const DWORD dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
         RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, 4);
+        // Wine 10 gives the screen the DPI its desktop process started with (once
+        // there is one); without that value each program takes LogPixels as it starts.
+        wchar_t screen[MAX_PATH] = {};
+        DWORD size = sizeof(screen);
+        RegGetValueW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0", RRF_RT_REG_SZ, nullptr, screen, &size);
+        RegDeleteKeyValueW(HKEY_CURRENT_CONFIG, screen + std::size(L"\\Registry\\Machine"), L"Dpi");
         Panel panel;
         ASSERT_NE(panel.Window(), nullptr);
         EXPECT_EQ(panel.Title(), kTitle);
@@ -266,7 +272,7 @@ TEST_F(Installer, InstallsAsA32BitProgramAndUninstallingKeepsOnlyTheSettings) {
 // Positions are read in real pixels. With "--install FOLDER INDEX... [FOLDER
 // INDEX...]" it installs stand-ins for catalogue entries instead (the demo).
 int main(int argc, char** argv) {
-    SetProcessDPIAware();
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
     if (argc > 1 && std::string(argv[1]) == "--install") {
         std::wstring folder;
         for (int i = 2; i < argc; ++i) {

@@ -6,8 +6,6 @@
 
 #include <sddl.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/win32/Win32Services.h"
@@ -102,47 +100,23 @@ std::vector<DWORD> Pixels(HWND window) {
     return pixels;
 }
 
-// Where LoadLibraryW is in a 32-bit process such as the panel (this driver may be
-// 64-bit): Wine loads its 32-bit kernel32.dll at the address the file asks for.
-ULONG_PTR LoadLibraryWOf32BitProcesses() {
-    wchar_t folder[MAX_PATH];
-    std::ifstream file((std::wstring(folder, GetSystemWow64DirectoryW(folder, MAX_PATH)) + L"\\kernel32.dll").c_str(),
-                       std::ios::binary);
-    const std::string image{std::istreambuf_iterator<char>(file), {}};
-    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
-        image.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data())->e_lfanew);
-    const auto at = [&](DWORD rva) {  // an address of the loaded image, in the file
-        auto section = IMAGE_FIRST_SECTION(nt);
-        while (rva - section->VirtualAddress >= section->SizeOfRawData) ++section;
-        return image.data() + rva - section->VirtualAddress + section->PointerToRawData;
-    };
-    const auto exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
-        at(nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress));
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
-        if (std::string(at(reinterpret_cast<const DWORD*>(at(exports->AddressOfNames))[i])) == "LoadLibraryW") {
-            const WORD ordinal = reinterpret_cast<const WORD*>(at(exports->AddressOfNameOrdinals))[i];
-            return nt->OptionalHeader.ImageBase + reinterpret_cast<const DWORD*>(at(exports->AddressOfFunctions))[ordinal];
-        }
-    }
-    return 0;
-}
-
 TEST_F(Workshop, AfterADpiChangeThePanelLooksAsAFullRepaintDrawsIt) {
     InstallEntry(13);
     Panel panel;
     ASSERT_NE(panel.Window(), nullptr);
     Pixels(panel.Window());
-    const HANDLE nudged = CreateEventW(nullptr, TRUE, FALSE, L"TorvaneDpiNudged");
-    const std::wstring dll = BuildFile(L"dpi_nudge.dll");
+    // What Windows sends on a move to a screen of 144 DPI. Wine passes the
+    // rectangle's address as it is, so the rectangle goes into the panel's memory.
+    RECT now;
+    GetWindowRect(panel.Window(), &now);
+    const RECT suggested{now.left, now.top, now.left + (now.right - now.left) * 3 / 2,
+                         now.top + (now.bottom - now.top) * 3 / 2};
     DWORD id = 0;
     GetWindowThreadProcessId(panel.Window(), &id);
-    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
-    const auto bytes = (dll.size() + 1) * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(process, remote, dll.c_str(), bytes, nullptr);
-    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(LoadLibraryWOf32BitProcesses());
-    CloseHandle(CreateRemoteThread(process, nullptr, 0, loadLibrary, remote, 0, nullptr));
-    ASSERT_EQ(WaitForSingleObject(nudged, 30000), WAIT_OBJECT_0);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(suggested), MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, &suggested, sizeof(suggested), nullptr);
+    SendMessageW(panel.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(remote));
     const std::vector<DWORD> afterChange = Pixels(panel.Window());
     RedrawWindow(panel.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     EXPECT_TRUE(afterChange == Pixels(panel.Window()));
@@ -150,7 +124,6 @@ TEST_F(Workshop, AfterADpiChangeThePanelLooksAsAFullRepaintDrawsIt) {
     GetClientRect(panel.Button(13), &button);
     EXPECT_EQ(button.right, 211);  // 2112 twips at 144 DPI
     CloseHandle(process);
-    CloseHandle(nudged);
 }
 
 }  // namespace
