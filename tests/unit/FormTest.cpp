@@ -130,6 +130,7 @@ TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparator
     EXPECT_EQ(look(2), L" Diagnostica centraline|Bosch Diagnostica centraline|32");
     EXPECT_EQ(look(23), L"...||0");
     EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
+    EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));  // where start-up lays out from
 
     std::vector<std::wstring> menu;
     for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
