@@ -8,29 +8,23 @@ namespace torvane {
 void FrmTorvane::DetectInstalledApplications() {
     PercorsiApplicazioni.assign(kButtonCount, std::wstring());
     Installate.assign(kButtonCount, false);
+    const Installed installed = FindInstalled(platform_.files, Dischi);
+    // Said once: a failing disk must not cost the user a box per application.
+    if (installed.failure) dialogs_.ShowMessage(ErrorPrompt(*installed.failure), L"Torvane", BoxStyle::Critical);
     for (std::int16_t i = 0; i < kButtonCount; ++i) {
-        window_.SetButtonEnabled(i, VerificaInstallazione(i));
+        window_.SetButtonEnabled(i, VerificaInstallazione(i, installed));
         Installate[i] = window_.ButtonEnabled(i);
         if (Installate[i]) ++NumeroInstallate;
         window_.PumpEvents();
     }
 }
 
-// Records the path of the entry's executable where it is installed. A drive
-// that is missing or not ready ends the search quietly; any other failure
-// is shown, and the entry counts as not installed.
-bool FrmTorvane::VerificaInstallazione(std::int16_t index) {
-    const CatalogueEntry* entry = CatalogueEntryAt(index);
-    if (entry == nullptr) return false;
-    const auto found = FindInstalled(platform_.files, *entry, Dischi);
-    if (!found.ok()) {
-        if (found.failure().code != codes::kBadFileName) {
-            dialogs_.ShowMessage(ErrorPrompt(found.failure()), L"Torvane", BoxStyle::Critical);
-        }
-        return false;
-    }
-    PercorsiApplicazioni[static_cast<std::size_t>(index)] = found.value();
-    return !found.value().empty();
+// Records the path of the entry's executable where the search found it.
+bool FrmTorvane::VerificaInstallazione(std::int16_t index, const Installed& installed) {
+    if (CatalogueEntryAt(index) == nullptr) return false;
+    const std::wstring& path = installed.paths[static_cast<std::size_t>(index)];
+    PercorsiApplicazioni[static_cast<std::size_t>(index)] = path;
+    return !path.empty();
 }
 
 // Hides the missing applications' buttons, packs the others into the grid in

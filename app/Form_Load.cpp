@@ -45,8 +45,7 @@ void FrmTorvane::Form_Load() {
     }
     window_.SetChecked(CheckItem::Avvio, !value.empty());
 
-    Dischi = AnsweringRoots(platform_.files, {{L"C:\\", L"D:\\"},
-                                              {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}});
+    Dischi = {{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
     DetectInstalledApplications();
 
     if (NumeroInstallate == 0) {

@@ -57,7 +57,7 @@ private:
     void DetectInstalledApplications();
     void PlaceWindow();
 
-    bool VerificaInstallazione(std::int16_t index);
+    bool VerificaInstallazione(std::int16_t index, const Installed& installed);
     void PosizionaBottoni(std::int16_t count);
     std::wstring MessaggioRisultato(std::int32_t code);
 

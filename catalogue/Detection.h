@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,13 +17,21 @@ struct SearchRoots {
     std::vector<std::wstring> folders;  // "Programmi"
 };
 
-// The roots with only the drives that answer now, each asked once: a drive
-// that is missing, not ready or unreachable is not searched at all.
-SearchRoots AnsweringRoots(FileSystem& files, const SearchRoots& roots);
+// How long a drive may take to answer all that is asked of it: a network
+// drive before the network is up, or a disk spinning up, must not hold the
+// panel back for longer.
+inline constexpr std::chrono::milliseconds kDriveBound{3000};
 
-// Looks for an entry's executable at its fixed places, in order; the first
-// found wins. The path as built from root and candidate, "" when there is
-// none, or the failure that ended the search.
-Result<std::wstring> FindInstalled(FileSystem& files, const CatalogueEntry& entry, const SearchRoots& roots);
+struct Installed {
+    std::array<std::wstring, kEntryCount> paths;  // by catalogue index; "" where not installed
+    std::optional<Failure> failure;              // the first one worth telling the user
+};
+
+// Looks for every entry's executable at its fixed places, drive by drive, and
+// within a drive folder by folder and candidate by candidate: the first found
+// wins. A drive that does not answer is left out quietly. A bad name (code
+// 52) ends that entry's search quietly; any other failure leaves the rest of
+// that drive out of the search and is kept to be told once.
+Installed FindInstalled(FileSystem& files, const SearchRoots& roots);
 
 }  // namespace torvane

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "platform/win32/Errors.h"
 #include "platform/win32/Win32Services.h"
 
@@ -54,9 +56,7 @@ bool Attributes(const std::wstring& path, WIN32_FILE_ATTRIBUTE_DATA& data, DWORD
     return found;
 }
 
-}  // namespace
-
-Result<std::wstring> Win32FileSystem::FindFile(const std::wstring& path, std::uint32_t attributeMask) {
+Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t attributeMask) {
     // One query of the exact path: far cheaper than a directory search, and
     // most of the places looked at hold nothing.
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -75,10 +75,44 @@ Result<std::wstring> Win32FileSystem::FindFile(const std::wstring& path, std::ui
     return path.substr(path.rfind(L'\\') + 1);
 }
 
-bool Win32FileSystem::DriveAnswers(const std::wstring& root) {
+// What a drive is asked, and what it answered: shared between the asking
+// thread and the one that asks the drive, which may outlive the wait.
+struct DriveQuestion {
+    std::wstring root;
+    std::vector<std::wstring> paths;
+    std::uint32_t attributeMask;
+    DriveAnswer answer;
+};
+
+DWORD WINAPI AskDrive(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<DriveQuestion>> held(static_cast<std::shared_ptr<DriveQuestion>*>(parameter));
+    DriveQuestion& question = **held;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     DWORD error = ERROR_SUCCESS;
-    return Attributes(root, data, error) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (!Attributes(question.root, data, error) || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+    for (const auto& path : question.paths) question.answer.lookups.push_back(FindFile(path, question.attributeMask));
+    question.answer.answers = true;
+    return 0;
+}
+
+}  // namespace
+
+// A drive that hangs (a network drive whose server has gone, a disk that
+// does not spin up) holds only the thread that asks it. That thread is left
+// to itself when the bound has passed; ending the process ends it too.
+DriveAnswer Win32FileSystem::LookUp(const std::wstring& root, const std::vector<std::wstring>& paths,
+                                    std::uint32_t attributeMask, std::chrono::milliseconds bound) {
+    auto question = std::make_shared<DriveQuestion>(DriveQuestion{root, paths, attributeMask, {}});
+    auto* forThread = new std::shared_ptr<DriveQuestion>(question);
+    constexpr SIZE_T kStack = 64 * 1024;
+    const UniqueHandle thread(
+        CreateThread(nullptr, kStack, AskDrive, forThread, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    if (!thread) {
+        AskDrive(forThread);  // no thread to spare: ask here, as the system allows
+        return std::move(question->answer);
+    }
+    if (WaitForSingleObject(thread.get(), static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) return {};
+    return std::move(question->answer);
 }
 
 }  // namespace torvane::win32

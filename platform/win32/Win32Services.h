@@ -13,8 +13,8 @@ namespace torvane::win32 {
 
 class Win32FileSystem : public FileSystem {
 public:
-    Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t attributeMask) override;
-    bool DriveAnswers(const std::wstring& root) override;
+    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t attributeMask,
+                       std::chrono::milliseconds bound) override;
 };
 
 class Win32Registry : public Registry {

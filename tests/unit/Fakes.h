@@ -76,16 +76,24 @@ struct FakeWindow : Window {
 struct FakeFileSystem : FileSystem {
     std::set<std::wstring> files;
     std::map<std::wstring, Failure> failures;
-    std::vector<std::wstring> lookups;
-    std::set<std::uint32_t> masks;
     std::set<std::wstring> silentDrives;  // do not answer
-    std::vector<std::wstring> probes;
-    bool DriveAnswers(const std::wstring& root) override { return probes.push_back(root), !silentDrives.contains(root); }
-    Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t mask) override {
-        lookups.push_back(path);
-        masks.insert(mask);
-        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
-        return files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
+    std::vector<std::wstring> probes, lookups;
+    std::set<std::uint32_t> masks;
+    std::set<long long> bounds;
+    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t mask,
+                       std::chrono::milliseconds bound) override {
+        probes.push_back(root), masks.insert(mask), bounds.insert(bound.count());
+        if (silentDrives.contains(root)) return {};
+        DriveAnswer answer{true, {}};
+        for (const auto& path : paths) {
+            lookups.push_back(path);
+            if (auto failure = failures.find(path); failure != failures.end()) {
+                answer.lookups.emplace_back(failure->second);
+            } else {
+                answer.lookups.emplace_back(files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring());
+            }
+        }
+        return answer;
     }
 };
 
