@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ClickFilter.h"
 #include "catalogue/Detection.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -38,6 +39,8 @@ public:
     void Form_DblClick();
     void fraBase_DblClick();
     void cmdApplicazioni_Click(std::int16_t index);
+    // A press of a button, before the double-click filter.
+    void ButtonPressed(std::int16_t index, const Click& click);
     void mnuOpzioniAvvio_Click();
     void mnuOpzioniAdmin_Click();
     void mnuOpzioniMail_Click();
@@ -78,6 +81,7 @@ private:
     std::wstring TitoloFinestra;
 
     bool Occupato = false;
+    ClickFilter clicks_;
     bool refusalReported_ = false;  // at start-up, only the first refused write is shown
 };
 

@@ -19,7 +19,9 @@ public:
     void CloseRequested() override { form_.Form_QueryUnload(); }
     void BackgroundDoubleClicked() override { form_.Form_DblClick(); }
     void FrameDoubleClicked() override { form_.fraBase_DblClick(); }
-    void ButtonClicked(int index) override { form_.cmdApplicazioni_Click(static_cast<std::int16_t>(index)); }
+    void ButtonClicked(int index, const Click& click) override {
+        form_.ButtonPressed(static_cast<std::int16_t>(index), click);
+    }
     void MenuChosen(int id) override { design::RunMenuCommand(form_, id); }
 
 private:

@@ -5,6 +5,10 @@
 
 namespace torvane {
 
+void FrmTorvane::ButtonPressed(std::int16_t index, const Click& click) {
+    if (clicks_.Admits(index, click)) cmdApplicazioni_Click(index);
+}
+
 // Starts the clicked application through the shell, after stopping stale
 // processes where its entry asks for it, and reports the result in the title.
 void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {

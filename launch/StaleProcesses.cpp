@@ -21,8 +21,10 @@ bool IsStale(const std::optional<std::wstring>& imageName) {
 Outcome StopStaleProcesses(Processes& processes, const std::function<void()>& pumpEvents) {
     const auto running = processes.List();
     if (!running.ok()) return running.failure();
+    // Another user logged on to this PC may be working with them.
+    const std::uint32_t ownSession = processes.OwnSession();
     for (const ProcessEntry& process : running.value()) {
-        if (!IsStale(process.imageName)) continue;
+        if (!IsStale(process.imageName) || process.session != ownSession) continue;
         processes.Terminate(process.id, *process.imageName);
         processes.Sleep(kWaitAfterStop);
         pumpEvents();

@@ -19,8 +19,8 @@ void SetState(HWND hwnd, LONG_PTR state) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-void Clicked(HWND hwnd) {
-    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+void Clicked(HWND hwnd, WORD notification = BN_CLICKED) {
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), notification),
                  reinterpret_cast<LPARAM>(hwnd));
 }
 
@@ -59,23 +59,25 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             const bool click = State(hwnd) == (kPressed | kTracking);
             SetState(hwnd, 0);
             ReleaseCapture();
-            if (click) Clicked(hwnd);
+            if (click) Clicked(hwnd, kMouseClicked);
             return 0;
         }
         case WM_CAPTURECHANGED:
             if (State(hwnd) & kTracking) SetState(hwnd, 0);
             return 0;
         case WM_KEYDOWN:
+            // A held key starts the application once, at once.
             if (wParam == VK_SPACE) {
-                if (!(lParam & 0x40000000)) SetState(hwnd, kPressed);
+                if (!Repeated(lParam)) {
+                    SetState(hwnd, kPressed);
+                    Clicked(hwnd);
+                }
                 return 0;
             }
             break;
         case WM_KEYUP:
             if (wParam == VK_SPACE) {
-                const bool click = State(hwnd) == kPressed;
                 SetState(hwnd, 0);
-                if (click) Clicked(hwnd);
                 return 0;
             }
             break;

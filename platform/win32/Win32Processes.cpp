@@ -13,10 +13,19 @@ Result<std::vector<ProcessEntry>> Win32Processes::List() {
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
-        processes.push_back({entry.th32ProcessID, std::wstring(entry.szExeFile)});
+        DWORD session = 0;
+        const bool known = ProcessIdToSessionId(entry.th32ProcessID, &session);
+        processes.push_back({entry.th32ProcessID, std::wstring(entry.szExeFile),
+                             known ? std::optional<std::uint32_t>(session) : std::nullopt});
     }
     if (const DWORD error = GetLastError(); error != ERROR_NO_MORE_FILES) return Win32Failure(error);
     return processes;
+}
+
+std::uint32_t Win32Processes::OwnSession() {
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    return session;
 }
 
 void Win32Processes::Terminate(std::uint32_t id, const std::wstring& imageName) {

@@ -95,6 +95,7 @@ private:
     UniqueFont windowFont_, buttonFont_;
     ButtonTheme buttonTheme_;
     UniqueIcon windowIcon_;
+    HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;
     bool tooltipsAdded_ = false;
 };

@@ -1,4 +1,6 @@
 // The main window's and the frame's messages, and the message loop.
+#include <windowsx.h>
+
 #include "platform/win32/ButtonFace.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Errors.h"
@@ -16,6 +18,20 @@ Win32Window* Owner(HWND hwnd, UINT message, LPARAM lParam) {
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
     return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The click being handled: a mouse click is where and when the message that
+// made it was.
+Click ClickNow(bool byMouse) {
+    if (!byMouse) return {};
+    const DWORD position = GetMessagePos();
+    return {true,
+            static_cast<std::uint32_t>(GetMessageTime()),
+            GET_X_LPARAM(position),
+            GET_Y_LPARAM(position),
+            GetDoubleClickTime(),
+            GetSystemMetrics(SM_CXDOUBLECLK),
+            GetSystemMetrics(SM_CYDOUBLECLK)};
 }
 
 }  // namespace
@@ -58,6 +74,19 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             if (events_ != nullptr) events_->BackgroundDoubleClicked();
             return 0;
+        case WM_ACTIVATE:
+            // As dialog boxes do: the button that had the keyboard focus when
+            // another window came forward (a box, a prompt, Alt+Tab) gets it
+            // back, so that Enter and Space work at once.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(hwnd_, focus)) focusedButton_ = focus;
+            } else if (focusedButton_ != nullptr && IsWindowVisible(focusedButton_) &&
+                       IsWindowEnabled(focusedButton_) && !HIWORD(wParam)) {
+                SetFocus(focusedButton_);
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);
@@ -115,9 +144,10 @@ LRESULT Win32Window::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_COMMAND: {
             const int index = LOWORD(wParam) - kFirstButtonId;
-            if (HIWORD(wParam) == BN_CLICKED && index >= 0 && index < static_cast<int>(buttons_.size()) &&
-                events_ != nullptr) {
-                events_->ButtonClicked(index);
+            const WORD notification = HIWORD(wParam);
+            if ((notification == BN_CLICKED || notification == kMouseClicked) && index >= 0 &&
+                index < static_cast<int>(buttons_.size()) && events_ != nullptr) {
+                events_->ButtonClicked(index, ClickNow(notification == kMouseClicked));
             }
             return 0;
         }
@@ -149,12 +179,12 @@ int Win32Window::RunMessageLoop() {
 }
 
 // Standard dialog navigation: Tab and Shift+Tab move between the buttons,
-// Space and Enter press the focused one.
+// Space and Enter press the focused one, once however long they are held.
 void Win32Window::Dispatch(MSG& message) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
         const HWND focus = GetFocus();
         if (focus != nullptr && GetParent(focus) == frameHwnd_) {
-            SendMessageW(focus, BM_CLICK, 0, 0);
+            if (!Repeated(message.lParam)) SendMessageW(focus, BM_CLICK, 0, 0);
             return;
         }
     }

@@ -150,6 +150,7 @@ struct FakeProcesses : Processes {
         if (listFailure) return *listFailure;
         return running;
     }
+    std::uint32_t OwnSession() override { return 1; }
     void Terminate(std::uint32_t id, const std::wstring& name) override {
         names.push_back(name);
         if (!refused.contains(id)) terminated.push_back(id);

@@ -26,10 +26,11 @@ TEST(ResultMessage, CodesMapToTheirTextsAndOthersToNone) {
     EXPECT_EQ(WorkingDirectory(L"VCDS.exe"), std::nullopt);
 }
 
-TEST(StaleProcesses, StopsEveryProcessOfTheSuitesByExactNameWaitingAfterEachEvenOneThatWillNotStop) {
+TEST(StaleProcesses, StopsEveryProcessOfTheSuitesInItsSessionByExactNameWaitingAfterEachEvenOneThatWillNotStop) {
     FakeProcesses processes;
-    processes.running = {{1, L"start5.exe"}, {2, L"START5.EXE"}, {3, L"mystart5.exe"}, {4, std::nullopt},
-                         {5, L"mstart.exe"},  {6, L"start4.exe"}, {7, L"autodia16.exe"}, {8, L"Mstart5.exe"}};
+    processes.running = {{1, L"start5.exe", 1}, {2, L"START5.EXE", 1},   {3, L"mystart5.exe", 1}, {4, std::nullopt, 1},
+                         {5, L"mstart.exe", 1}, {6, L"start4.exe", 1},   {7, L"autodia16.exe", 1},
+                         {8, L"Mstart5.exe", 1}, {9, L"start5.exe", 2}, {10, L"start5.exe", std::nullopt}};  // other, unknown session
     processes.refused = {5};
     int pumps = 0;
     EXPECT_EQ(StopStaleProcesses(processes, [&] { ++pumps; }), std::nullopt);
@@ -50,7 +51,7 @@ struct Launching : ::testing::Test {
 };
 
 TEST_F(Launching, StartsTheApplicationInItsFolderAndReportsTheResult) {
-    panel.processes.running = {{1, L"start5.exe"}};
+    panel.processes.running = {{1, L"start5.exe", 1}};
     std::vector<std::uint32_t> stoppedBeforeLaunch;
     panel.shell.onExecute = [&] { stoppedBeforeLaunch = panel.processes.terminated; };
     panel.form.cmdApplicazioni_Click(13);
@@ -78,7 +79,7 @@ TEST_F(Launching, StartsTheApplicationInItsFolderAndReportsTheResult) {
 }
 
 TEST_F(Launching, CommonStartProgramsAndOtherEntriesStopNothing) {
-    panel.processes.running = {{1, L"mstart.exe"}, {2, L"Mstart5.exe"}, {3, L"start5.exe"}};
+    panel.processes.running = {{1, L"mstart.exe", 1}, {2, L"Mstart5.exe", 1}, {3, L"start5.exe", 1}};
     for (std::int16_t index : {0, 6, 12}) panel.form.cmdApplicazioni_Click(index);
     EXPECT_TRUE(panel.processes.terminated.empty());
     EXPECT_EQ(panel.shell.calls.size(), 3u);
