@@ -1,6 +1,7 @@
 #include "app/InstanceWindow.h"
 
 #include "app/FrmTorvane.h"
+#include "catalogue/Detection.h"
 
 namespace torvane {
 
@@ -15,10 +16,18 @@ std::optional<std::uintptr_t> FindInstanceWindow(const std::vector<TopLevelWindo
     return std::nullopt;
 }
 
-// Fails with the invalid-call code when no window matches.
+// The earlier instance may still be starting, its window not made yet: it
+// is waited for as long as start-up may wait on a drive. Fails with the
+// invalid-call code when no window matches by then.
 FrmTorvane::Go FrmTorvane::ActivateEarlierInstance() {
+    constexpr std::uint32_t kLookAgain = 100;  // milliseconds
     Application& application = platform_.application;
-    const auto handle = FindInstanceWindow(application.TopLevelWindows(), TitoloFinestra);
+    std::optional<std::uintptr_t> handle;
+    for (std::uint32_t waited = 0;; waited += kLookAgain) {
+        handle = FindInstanceWindow(application.TopLevelWindows(), TitoloFinestra);
+        if (handle || waited >= kDriveBound.count()) break;
+        platform_.processes.Sleep(kLookAgain);
+    }
     Outcome outcome = handle ? application.Activate(*handle)
                              : Outcome{Failure{codes::kInvalidCall, L"Nessuna finestra con questo titolo"}};
     return outcome ? StartupFailure(*outcome) : Go::On;

@@ -32,10 +32,12 @@ std::vector<TopLevelWindow> Win32Application::TopLevelWindows() {
     return windows;
 }
 
+// Never waits on the earlier instance, which may not be answering: nothing is
+// sent to its window, only posted.
 Outcome Win32Application::Activate(std::uintptr_t handle) {
     const HWND window = reinterpret_cast<HWND>(handle);
     if (!IsWindow(window)) return Failure{codes::kInvalidCall, L"Finestra non trovata"};
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
     SetForegroundWindow(window);
     return std::nullopt;
 }

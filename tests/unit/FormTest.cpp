@@ -81,6 +81,7 @@ TEST(FormLoad, SecondInstanceBringsTheFirstForwardOrJustBeepsAndEnds) {
     panel.application.anotherInstance = true;
     panel.form.Form_Load();
     EXPECT_TRUE(panel.application.activated.empty());
+    EXPECT_EQ(panel.processes.sleeps, std::vector<std::uint32_t>(30, 100));  // for a first one still starting
     panel.application.windows = {{1, L"Torvane"}, {2, kTitle + L" - 33  OK"}, {3, L"Blocco note"}};
     panel.form.Form_Load();
     EXPECT_EQ(panel.application.activated, (std::vector<std::uintptr_t>{2}));
@@ -89,6 +90,7 @@ TEST(FormLoad, SecondInstanceBringsTheFirstForwardOrJustBeepsAndEnds) {
     EXPECT_EQ(panel.application.activated.back(), 4u);  // the exact title comes first
     EXPECT_EQ(panel.dialogs.beeps, 3);
     EXPECT_EQ(panel.window.endCalls, 3);
+    EXPECT_EQ(panel.processes.sleeps.size(), 30u);
     EXPECT_TRUE(panel.registry.log.empty() && panel.files.lookups.empty() && panel.dialogs.boxes.empty());
 }
 
