@@ -6,6 +6,7 @@ Unicode true
 Target ${ARCH}-unicode
 SetCompressor /SOLID lzma
 !include LogicLib.nsh
+!include WinMessages.nsh
 
 Name "Torvane ${VERSION}"
 OutFile "${OUTFILE}"
@@ -49,9 +50,57 @@ Function un.onInit
     !insertmacro Machine
 FunctionEnd
 
+; The panels running on this desktop end on a close request, without a
+; question. One that does not answer is given a second, and is then left to
+; the file's move aside.
+!macro ClosePanels UN
+Function ${UN}ClosePanels
+    StrCpy $1 0
+    ${Do}
+        FindWindow $0 "TorvaneFrmTorvane"
+        ${If} $0 = 0
+        ${OrIf} $1 >= 10
+            ${Break}
+        ${EndIf}
+        SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=1000
+        Sleep 200
+        IntOp $1 $1 + 1
+    ${Loop}
+FunctionEnd
+!macroend
+!insertmacro ClosePanels ""
+!insertmacro ClosePanels "un."
+
+; A program still running (a panel of another user's session) cannot be
+; replaced or deleted, but can be renamed: it is moved aside and removed at
+; the next restart, and the new one is what starts next.
+!macro MoveAside UN
+Function ${UN}MoveAside
+    Delete "$INSTDIR\Torvane.exe"
+    ${If} ${FileExists} "$INSTDIR\Torvane.exe"
+        GetTempFileName $0 "$INSTDIR"
+        Delete $0
+        Rename "$INSTDIR\Torvane.exe" $0
+        Delete /REBOOTOK $0
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro MoveAside ""
+!insertmacro MoveAside "un."
+
 Section
     SetOutPath "$INSTDIR"
+    Call ClosePanels
+    Call MoveAside
+    ; Nothing is recorded for a program that is not in place.
+    SetOverwrite try
+    ClearErrors
     File "/oname=Torvane.exe" "${EXE}"
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "Impossibile sostituire $INSTDIR\Torvane.exe: chiudere Torvane e riprovare." /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Torvane.lnk" "$INSTDIR\Torvane.exe"
 
@@ -80,9 +129,12 @@ Section
 SectionEnd
 
 Section "Uninstall"
-    Delete "$INSTDIR\Torvane.exe"
+    Call un.ClosePanels
+    Call un.MoveAside
+    ; Programs an update moved aside, once they have ended.
+    Delete "$INSTDIR\*.tmp"
     Delete "$INSTDIR\Uninstall.exe"
-    RMDir "$INSTDIR"
+    RMDir /REBOOTOK "$INSTDIR"
     Delete "$SMPROGRAMS\Torvane.lnk"
     ; Windows must not try to start a program that is gone.
     DeleteRegValue HKLM "${RUN_KEY}" "Torvane"

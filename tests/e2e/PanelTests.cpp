@@ -125,6 +125,13 @@ TEST_F(Startup, ASecondStartBringsTheFirstForwardAndEnds) {
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first.Window(); }, 10s));
     EXPECT_EQ(ReadValue(kSettingsKey, L"Esegui"), std::nullopt);  // the second start wrote nothing
     EXPECT_FALSE(first.Ended(0ms));
+    // A first panel minimized and not answering does not hold the second one up.
+    ShowWindow(first.Window(), SW_MINIMIZE);
+    first.Suspend(true);
+    Panel third;
+    EXPECT_TRUE(third.Ended());
+    EXPECT_EQ(third.TopLevel(L"TorvaneFrmTorvane", 0ms), nullptr);
+    first.Suspend(false);
 }
 
 TEST_F(Launch, AClickStartsTheApplicationInItsFolderAndTheTitleSaysHowItWent) {
@@ -197,6 +204,10 @@ TEST_F(Options, MailSaysWhenThereIsNoMailProgramAndOtherwiseOpensIt) {
     EXPECT_FALSE(std::get<0>(panel.Box(2s)));
 }
 
+void Send(std::vector<INPUT> inputs) { SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
+INPUT Key(WORD key, DWORD flags = 0) { return {INPUT_KEYBOARD, {.ki = {key, 0, flags}}}; }
+INPUT Mouse(DWORD flags) { return {INPUT_MOUSE, {.mi = {0, 0, 0, flags}}}; }
+
 void Type(WORD key, bool shift = false) {
     std::vector<INPUT> inputs;
     for (WORD code : {WORD{VK_SHIFT}, key, key, WORD{VK_SHIFT}}) inputs.push_back({INPUT_KEYBOARD, {.ki = {code}}});
@@ -205,7 +216,7 @@ void Type(WORD key, bool shift = false) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-TEST_F(Keyboard, TabMovesThroughTheShownButtonsAndEnterOrSpaceStartsOne) {
+TEST_F(Keyboard, TabMovesThroughTheButtonsAndEnterSpaceOrADoubleClickStartOneOnce) {
     const std::vector<std::wstring> paths{InstallEntry(0), InstallEntry(5), InstallEntry(20)};
     Panel panel;
     ASSERT_NE(panel.Window(), nullptr);
@@ -231,18 +242,46 @@ TEST_F(Keyboard, TabMovesThroughTheShownButtonsAndEnterOrSpaceStartsOne) {
     Type(VK_SPACE);
     ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 2; }));
     EXPECT_EQ(StandinLog()[1].path, paths[2]);
+
+    // Held, Enter and Space start once; after a box, Enter still reaches the
+    // focused button; a double click starts once, a click seconds later again.
+    const auto started = [&](std::size_t count, const std::wstring& path) {
+        EXPECT_TRUE(WaitUntil([&] { return StandinLog().size() >= count; }));
+        Sleep(1500);
+        EXPECT_EQ(StandinLog().size(), count);
+        EXPECT_EQ(StandinLog().back().path, path);
+        SetForegroundWindow(panel.Window());
+    };
+    SetForegroundWindow(panel.Window());
+    for (const WORD key : {VK_RETURN, VK_SPACE}) {
+        Send({Key(key), Key(key), Key(key), Key(key, KEYEVENTF_KEYUP)});
+        started(StandinLog().size() + 1, paths[2]);
+    }
+    panel.Menu(101);
+    panel.Answer(L"Avvio automatico", L"Vuoi attivare l'opzione di avvio automatico?   ", IDNO);
+    Type(VK_RETURN);
+    started(5, paths[2]);
+    RECT button;
+    GetWindowRect(panel.Button(0), &button);
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    const INPUT down = Mouse(MOUSEEVENTF_LEFTDOWN), up = Mouse(MOUSEEVENTF_LEFTUP);
+    Send({down, up, down, up});
+    started(6, paths[0]);
+    Send({down, up});
+    started(7, paths[0]);
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-TEST_F(Installer, InstallsAsA32BitProgramAndUninstallingKeepsOnlyTheSettings) {
+TEST_F(Installer, InstallsAsA32BitProgramOverARunningOneAndUninstallingKeepsOnlyTheSettings) {
     const std::wstring folder = L"C:\\Program Files (x86)\\Torvane", exe = folder + L"\\Torvane.exe";
     const std::wstring entry = L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Torvane";
     wchar_t programs[MAX_PATH];
     SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
     const std::wstring shortcut = programs + std::wstring(L"\\Torvane.lnk");
 
-    EXPECT_TRUE(Process(BuildFile(L"..\\..\\Torvane-0.3.0-setup.exe"), L"/S").Ended(120s));
+    const std::wstring setup = BuildFile(L"..\\..\\Torvane-0.3.0-setup.exe");
+    EXPECT_TRUE(Process(setup, L"/S").Ended(120s));
     EXPECT_TRUE(Exists(exe));
     EXPECT_TRUE(Exists(shortcut));
     EXPECT_EQ(ReadValue(entry.c_str(), L"DisplayVersion", KEY_WOW64_64KEY), L"0.3.0");
@@ -256,10 +295,30 @@ TEST_F(Installer, InstallsAsA32BitProgramAndUninstallingKeepsOnlyTheSettings) {
         panel.Answer(L"Avvio automatico", L"Vuoi attivare l'opzione di avvio automatico?   ", IDYES);
         panel.Answer(L"Avvio automatico", L"Opzione attivata      ", IDOK);
         EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), L"\"" + exe + L"\"");
+        // Installing again over a running panel closes it.
+        EXPECT_TRUE(Process(setup, L"/S").Ended(120s));
+        EXPECT_TRUE(panel.Ended());
     }
-    // The uninstaller copies itself away and ends; its copy does the work, the entry last.
+    // A running program that no close request reaches (another user's panel)
+    // keeps its file locked: it is moved aside and the new one put in place.
+    CopyFileW(BuildFile(L"standin.exe").c_str(), exe.c_str(), FALSE);
+    {
+        Process other(exe);
+        ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
+        EXPECT_TRUE(Process(setup, L"/S").Ended(120s));
+        WIN32_FILE_ATTRIBUTE_DATA now{}, built{};
+        GetFileAttributesExW(exe.c_str(), GetFileExInfoStandard, &now);
+        GetFileAttributesExW(BuildFile(L"..\\..\\Torvane.exe").c_str(), GetFileExInfoStandard, &built);
+        EXPECT_EQ(now.nFileSizeLow, built.nFileSizeLow);
+        EXPECT_FALSE(other.Ended(0ms));
+    }
+    // The uninstaller copies itself away and ends; its copy closes the panel
+    // and does the work, the entry last.
+    Panel panel(exe);
+    ASSERT_NE(panel.Window(), nullptr);
     Process(folder + L"\\Uninstall.exe", L"/S").Ended(120s);
     EXPECT_TRUE(WaitUntil([&] { return !ReadValue(entry.c_str(), L"DisplayVersion", KEY_WOW64_64KEY); }, 120s));
+    EXPECT_TRUE(panel.Ended());
     EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), std::nullopt);

@@ -5,6 +5,15 @@
 build=$1
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 export WINEPREFIX=$build/e2e-prefix
+
+# Killing the hung drive's server ends every lookup still waiting on it.
+stop_hung_drive() {
+    local pid
+    pid=$(cat "$WINEPREFIX.hung-pid" 2>/dev/null) && kill -9 "$pid" 2>/dev/null
+    umount -l "$WINEPREFIX.d-hung/drive" 2>/dev/null
+    rm -f "$WINEPREFIX.hung-pid"
+    return 0
+}
 case $2 in
 --make-prefix)
     need_wine32 || exit 1
@@ -13,13 +22,21 @@ case $2 in
     make_prefix "$WINEPREFIX" || exit 1
     # D: goes through the folder PREFIX.d, which a test swaps for PREFIX.d-loop
     # where the drive is a link to itself: a drive that cannot be reached.
-    rm -rf "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-aside"
-    mkdir "$WINEPREFIX.d" "$WINEPREFIX.d-loop"
+    # PREFIX.d-hung holds a drive whose lookups never answer (needs FUSE).
+    stop_hung_drive
+    rm -rf "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-aside" "$WINEPREFIX.d-hung"
+    mkdir -p "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-hung/drive"
     ln -s "$WINEPREFIX.d-drive" "$WINEPREFIX.d/drive"
     ln -s drive "$WINEPREFIX.d-loop/drive"
+    /usr/bin/python3 "$(dirname "$0")/hungdrive.py" "$WINEPREFIX.d-hung/drive" </dev/null >/dev/null 2>&1 &
+    echo $! >"$WINEPREFIX.hung-pid"
+    for _ in $(seq 50); do mountpoint -q "$WINEPREFIX.d-hung/drive" && break; sleep 0.1; done
+    mountpoint -q "$WINEPREFIX.d-hung/drive" ||
+        { echo "No FUSE here: the case of a drive that hangs is skipped" >&2; rm -rf "$WINEPREFIX.d-hung"; }
     ln -sfn "$WINEPREFIX.d/drive" "$WINEPREFIX/dosdevices/d:"
     wineserver -p </dev/null &>/dev/null ;;
 --stop)
+    stop_hung_drive
     stop_all_of "$WINEPREFIX" ;;
 *)  # Wine's own processes outlive the program: keep them off CTest's output pipe.
     export DISPLAY=$(cut -d' ' -f1 "$WINEPREFIX.display") log=$(mktemp)
