@@ -15,8 +15,5 @@ class HungDrive(fusepy.Operations):
             threading.Event().wait()
         return {'st_mode': stat.S_IFDIR | 0o755, 'st_nlink': 2}
 
-    def readdir(self, path, fh):
-        threading.Event().wait()
-
 
 fusepy.FUSE(HungDrive(), sys.argv[1], foreground=True, nothreads=False)
