@@ -39,7 +39,7 @@ Installed FindInstalled(FileSystem& files, const SearchRoots& roots) {
         std::vector<std::wstring> paths;
         for (const Place& place : places) paths.push_back(place.path);
         const DriveAnswer answer = files.LookUp(drive, paths, kFileAttributes, kDriveBound);
-        if (!answer.answers || answer.lookups.size() != places.size()) continue;
+        if (!answer.answers) continue;
         for (std::size_t k = 0; k < places.size(); ++k) {
             const Place& place = places[k];
             if (settled[place.entry]) continue;

@@ -9,7 +9,8 @@
 namespace torvane {
 
 // What one drive answered: whether it could be looked into in the time
-// allowed and, if it could, what each lookup found, in the order asked.
+// allowed and, if it could, what each lookup found: one per path asked, in
+// the order asked.
 struct DriveAnswer {
     bool answers = false;
     std::vector<Result<std::wstring>> lookups;
