@@ -118,8 +118,6 @@ public:
     bool Ended(std::chrono::milliseconds timeout = 60s) const {
         return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
     }
-    // Stops or lets go on the program's first thread, the one of its windows.
-    void Suspend(bool suspend) const { suspend ? SuspendThread(info_.hThread) : ResumeThread(info_.hThread); }
     // A visible top-level window of this process, of a class, once there.
     HWND TopLevel(const std::wstring& className, std::chrono::milliseconds timeout) const {
         HWND found = nullptr;

@@ -15,8 +15,20 @@ namespace {
 
 using Workshop = PanelTest;
 
+// The window of a first panel that is minimized and does not answer: its
+// thread never looks at its messages again.
+DWORD WINAPI HungPanel(void*) {
+    CreateWindowExW(0, L"STATIC", kTitle.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE, 0, 0, 300, 200,
+                    nullptr, nullptr, nullptr, nullptr);
+    Sleep(INFINITE);
+    return 0;
+}
+
+// Next to an elevated panel, even one minimized and not answering.
 TEST_F(Workshop, NextToAnElevatedPanelASecondOneEndsWithoutAWindow) {
     InstallEntry(0);
+    CloseHandle(CreateThread(nullptr, 0, HungPanel, nullptr, 0, nullptr));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, kTitle.c_str()) != nullptr; }));
     // An elevated panel's mutex refuses a standard user's panel all access.
     PSECURITY_DESCRIPTOR refuseAll = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;GA;;;WD)", SDDL_REVISION_1, &refuseAll, nullptr);
