@@ -44,7 +44,9 @@ add_subdirectory(bench)
 
 add_test(NAME imports_and_size COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:Torvane> 1048576)
 
-# The installer, built with the program.
+# The installer, remade at every build: the commit's date and the signing
+# certificate it takes are not files CMake could watch. package/ holds
+# Torvane.exe and Uninstall.exe as the installer carries them.
 find_program(MAKENSIS makensis REQUIRED)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(INSTALLER_ARCH x86)
@@ -52,9 +54,10 @@ else()
   set(INSTALLER_ARCH amd64)
 endif()
 set(SETUP ${CMAKE_BINARY_DIR}/Torvane-${PROJECT_VERSION}-setup.exe)
-add_custom_command(OUTPUT ${SETUP}
-  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:Torvane> -DOUTFILE=${SETUP}
-          -DARCH=${INSTALLER_ARCH} ${CMAKE_SOURCE_DIR}/resources/installer.nsi
-  DEPENDS Torvane ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+set(PACKAGE ${CMAKE_BINARY_DIR}/package)
+add_custom_target(installer ALL
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/make-installer.sh ${MAKENSIS} ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+          $<TARGET_FILE:Torvane> ${PROJECT_VERSION} ${INSTALLER_ARCH} ${SETUP} ${PACKAGE}
+  BYPRODUCTS ${SETUP} ${PACKAGE}/Torvane.exe ${PACKAGE}/Uninstall.exe
   VERBATIM)
-add_custom_target(installer ALL DEPENDS ${SETUP})
+add_dependencies(installer Torvane)
