@@ -61,3 +61,6 @@ add_custom_target(installer ALL
   BYPRODUCTS ${SETUP} ${PACKAGE}/Torvane.exe ${PACKAGE}/Uninstall.exe
   VERBATIM)
 add_dependencies(installer Torvane)
+
+add_test(NAME release_rebuilds_to_the_same_bytes_and_signs COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/rebuild.sh)
+set_tests_properties(release_rebuilds_to_the_same_bytes_and_signs PROPERTIES TIMEOUT 1800)
