@@ -27,6 +27,10 @@ if [ -n "${TORVANE_SIGN_PKCS12:-}${TORVANE_SIGN_PASSWORD_FILE:-}" ]; then
             exit 1
         fi
     done
+    # makensis runs the signing of the uninstaller and installer from its script's folder.
+    TORVANE_SIGN_PKCS12=$(realpath "$TORVANE_SIGN_PKCS12")
+    TORVANE_SIGN_PASSWORD_FILE=$(realpath "$TORVANE_SIGN_PASSWORD_FILE")
+    export TORVANE_SIGN_PKCS12 TORVANE_SIGN_PASSWORD_FILE
 else
     echo "Not signed: TORVANE_SIGN_PKCS12 and TORVANE_SIGN_PASSWORD_FILE are not set"
 fi
