@@ -1,10 +1,11 @@
 enable_language(RC)
 # Torvane.exe for 32-bit Windows: static runtime, GUI subsystem, Unicode,
-# importing only the system's own DLLs.
+# importing only the system's own DLLs. The same commit builds to the same
+# bytes anywhere: no checkout folder in the code, no link time in the header.
 set(TORVANE_WIN32_FLAGS -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
-    -D_WIN32_WINNT=0x0601 -DWINVER=0x0601)
+    -D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
 set(TORVANE_LINK_FLAGS -static -static-libgcc -static-libstdc++ -municode -mwindows -s
-    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat)
+    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat -Wl,--no-insert-timestamp)
 target_compile_options(torvane_core PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-sections -fdata-sections)
 
 set(ICONS ${CMAKE_SOURCE_DIR}/resources/icons)
@@ -43,7 +44,9 @@ add_subdirectory(bench)
 
 add_test(NAME imports_and_size COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:Torvane> 1048576)
 
-# The installer, built with the program.
+# The installer, remade at every build: the commit's date and the signing
+# certificate it takes are not files CMake could watch. package/ holds
+# Torvane.exe and Uninstall.exe as the installer carries them.
 find_program(MAKENSIS makensis REQUIRED)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(INSTALLER_ARCH x86)
@@ -51,9 +54,13 @@ else()
   set(INSTALLER_ARCH amd64)
 endif()
 set(SETUP ${CMAKE_BINARY_DIR}/Torvane-${PROJECT_VERSION}-setup.exe)
-add_custom_command(OUTPUT ${SETUP}
-  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:Torvane> -DOUTFILE=${SETUP}
-          -DARCH=${INSTALLER_ARCH} ${CMAKE_SOURCE_DIR}/resources/installer.nsi
-  DEPENDS Torvane ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+set(PACKAGE ${CMAKE_BINARY_DIR}/package)
+add_custom_target(installer ALL
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/make-installer.sh ${MAKENSIS} ${CMAKE_SOURCE_DIR}/resources/installer.nsi
+          $<TARGET_FILE:Torvane> ${PROJECT_VERSION} ${INSTALLER_ARCH} ${SETUP} ${PACKAGE}
+  BYPRODUCTS ${SETUP} ${PACKAGE}/Torvane.exe ${PACKAGE}/Uninstall.exe
   VERBATIM)
-add_custom_target(installer ALL DEPENDS ${SETUP})
+add_dependencies(installer Torvane)
+
+add_test(NAME release_rebuilds_to_the_same_bytes_and_signs COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/rebuild.sh)
+set_tests_properties(release_rebuilds_to_the_same_bytes_and_signs PROPERTIES TIMEOUT 1800)

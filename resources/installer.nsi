@@ -1,6 +1,8 @@
 ; Torvane's installer: per machine, for every user, as administrator.
-; makensis -DVERSION=0.3.0 -DEXE=path\Torvane.exe -DOUTFILE=setup.exe -DARCH=x86|amd64 installer.nsi
+; makensis -DVERSION=0.3.0 -DEXE=path\Torvane.exe -DOUTFILE=setup.exe -DARCH=x86|amd64
+;          [-DSIGN=sign.sh -DUNINSTALLER_COPY=path\Uninstall.exe] installer.nsi
 ; The amd64 build exists only to run the tests where Wine runs 64-bit code only.
+; scripts/make-installer.sh calls it with the build's signing script.
 
 Unicode true
 Target ${ARCH}-unicode
@@ -11,6 +13,15 @@ SetCompressor /SOLID lzma
 Name "Torvane ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel admin
+
+; The uninstaller is made here and packed whole, so it is signed before it is
+; packed, and the installer once written. SIGN signs only where the build has
+; a certificate; UNINSTALLER_COPY keeps the uninstaller for checking.
+!ifdef SIGN
+    !uninstfinalize 'bash "${SIGN}" "%1" "${UNINSTALLER_COPY}"' = 0
+    !finalize 'bash "${SIGN}" "%1"' = 0
+!endif
+
 !if ${ARCH} == amd64
 InstallDir "$PROGRAMFILES64\Torvane"
 !else
