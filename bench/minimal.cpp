@@ -62,7 +62,9 @@ void DrawButton(const DRAWITEMSTRUCT& item) {
     const int pixels = IconPixels(index);
     const int content = pixels + margin / 2 + static_cast<int>(lines.size() * metrics.tmHeight);
     LONG top = face.top + margin;
-    if (top + content > face.bottom - margin) top = face.top + std::max<LONG>(0, (face.bottom - face.top - content) / 2);
+    if (top + content > face.bottom - margin) {
+        top = face.top + std::max<LONG>(0, (face.bottom - face.top - content) / 2);
+    }
     DrawIconEx(item.hDC, face.left + (face.right - face.left - pixels) / 2, top, floor.icons[index], pixels, pixels, 0,
                nullptr, DI_NORMAL);
     SetBkMode(item.hDC, TRANSPARENT);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/Caption.h"
-
 #include "platform/win32/Handles.h"
 #include "platform/win32/LateBound.h"
 
@@ -99,7 +98,9 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     const int lineHeight = static_cast<int>(metrics.tmHeight);
     const int content = picture + static_cast<int>(lines.size()) * lineHeight;
     LONG top = face.top + margin;
-    if (top + content > face.bottom - margin) top = face.top + std::max<LONG>(0, (face.bottom - face.top - content) / 2);
+    if (top + content > face.bottom - margin) {
+        top = face.top + std::max<LONG>(0, (face.bottom - face.top - content) / 2);
+    }
 
     if (look.icon != nullptr) {
         DrawIconEx(dc, face.left + (face.right - face.left - look.iconPixels) / 2 + shift, top + shift, look.icon,
@@ -110,7 +111,8 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     RECT line{face.left + margin + shift, top + picture + shift, face.right - margin + shift, 0};
     for (const std::wstring& text : lines) {
         line.bottom = line.top + lineHeight;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
         line.top = line.bottom;
     }
 
