@@ -6,7 +6,8 @@ namespace torvane::win32 {
 
 // The visual style of push buttons, opened at its first use and kept: opened
 // for every button drawn, it cost about a millisecond a paint of the panel.
-// uxtheme is loaded at that first use too.
+// uxtheme is loaded at that first use too. In high-contrast mode there is
+// none: the system's colours draw the buttons.
 class ButtonTheme {
 public:
     ButtonTheme() = default;
@@ -17,12 +18,15 @@ public:
     // Draws the background of a push button in the style in force for
     // `hwnd`; false where none is.
     bool Draw(HWND hwnd, HDC dc, int state, const RECT& face);
-    // After a change of theme or DPI: opened afresh when next drawn.
+    // Whether high-contrast mode was on when the style was last opened.
+    bool HighContrast() const { return highContrast_; }
+    // After a change of theme, colours or DPI: opened afresh when next drawn.
     void Close();
 
 private:
     HTHEME theme_ = nullptr;
     bool opened_ = false;
+    bool highContrast_ = false;
 };
 
 // What a picture button shows besides its caption.
@@ -35,8 +39,9 @@ struct FaceLook {
 };
 
 // Draws one picture button as WM_DRAWITEM asks: the push-button background
-// in the visual style where one is in force, the picture centred in the
-// upper part, the caption centred below it, and the focus rectangle.
+// in the visual style where one is in force (normal, hot, pressed or
+// disabled), the picture centred in the upper part, the caption centred
+// below it on as many lines as it needs, and the focus rectangle.
 void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look);
 
 }  // namespace torvane::win32

@@ -107,8 +107,14 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) break;
+            [[fallthrough]];
         case WM_THEMECHANGED:
+        case WM_SYSCOLORCHANGE:
+            // High contrast switched on or off comes as all three.
             buttonTheme_.Close();
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(windowFont_.get());

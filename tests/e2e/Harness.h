@@ -101,6 +101,51 @@ inline std::wstring Text(HWND hwnd) {
     return std::wstring(text, static_cast<std::size_t>(GetWindowTextW(hwnd, text, 1024)));
 }
 
+inline BOOL CALLBACK CheckPainted(HWND child, LPARAM all) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(all) = false;
+    return TRUE;
+}
+
+// Whether a window and every control in it have painted all they were asked to.
+inline bool Painted(HWND window) {
+    bool painted = !GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, CheckPainted, reinterpret_cast<LPARAM>(&painted));
+    return painted && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+}
+
+// The client area's pixels on the screen, once all is painted, row by row.
+inline std::vector<DWORD> Pixels(HWND window) {
+    WaitUntil([&] { return Painted(window); });
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const int width = client.right, height = client.bottom;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width * height));
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    const HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(copy, old);
+    GetDIBits(copy, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The screen's DPI for the panels started from now on.
+inline void SetScreenDpi(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, 4);
+    // Wine 10 gives the screen the DPI its desktop process started with (once
+    // there is one); without that value each program takes LogPixels as it starts.
+    wchar_t screen[MAX_PATH] = {};
+    DWORD size = sizeof(screen);
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0", RRF_RT_REG_SZ, nullptr, screen, &size);
+    RegDeleteKeyValueW(HKEY_CURRENT_CONFIG, screen + std::size(L"\\Registry\\Machine"), L"Dpi");
+}
+
 // A program run, killed at the end if still running.
 class Process {
 public:

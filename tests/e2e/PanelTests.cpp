@@ -39,13 +39,7 @@ TEST_F(Startup, ShowsTheInstalledApplicationsInPlaceAt96And144Dpi) {
     InstallStandin(EntryPath(19) + L"\\x.exe");
     for (const DWORD dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, 4);
-        // Wine 10 gives the screen the DPI its desktop process started with (once
-        // there is one); without that value each program takes LogPixels as it starts.
-        wchar_t screen[MAX_PATH] = {};
-        DWORD size = sizeof(screen);
-        RegGetValueW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0", RRF_RT_REG_SZ, nullptr, screen, &size);
-        RegDeleteKeyValueW(HKEY_CURRENT_CONFIG, screen + std::size(L"\\Registry\\Machine"), L"Dpi");
+        SetScreenDpi(dpi);
         Panel panel;
         ASSERT_NE(panel.Window(), nullptr);
         EXPECT_EQ(panel.Title(), kTitle);

@@ -86,40 +86,6 @@ TEST_F(Workshop, ADriveThatDoesNotAnswerIsLeftOutWithoutABox) {
     }
 }
 
-BOOL CALLBACK CheckPainted(HWND child, LPARAM all) {
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(all) = false;
-    return TRUE;
-}
-
-// Whether a window and every control in it have painted all they were asked to.
-bool Painted(HWND window) {
-    bool painted = !GetUpdateRect(window, nullptr, FALSE);
-    EnumChildWindows(window, CheckPainted, reinterpret_cast<LPARAM>(&painted));
-    return painted && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
-}
-
-// The client area's pixels on the screen, once all is painted.
-std::vector<DWORD> Pixels(HWND window) {
-    WaitUntil([&] { return Painted(window); });
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    const int width = client.right, height = client.bottom;
-    std::vector<DWORD> pixels(static_cast<std::size_t>(width * height));
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    const HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(copy, old);
-    GetDIBits(copy, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 TEST_F(Workshop, AfterADpiChangeThePanelLooksAsAFullRepaintDrawsIt) {
     InstallEntry(13);
     Panel panel;

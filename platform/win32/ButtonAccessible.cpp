@@ -1,0 +1,193 @@
+#include "platform/win32/ButtonAccessible.h"
+
+#include <objbase.h>
+#include <oleacc.h>
+
+#include <new>
+#include <string>
+
+#include "platform/Caption.h"
+#include "platform/win32/LateBound.h"
+
+namespace torvane::win32 {
+namespace {
+
+// What a screen reader says the default action is.
+constexpr wchar_t kDefaultAction[] = L"Premi";
+
+struct Oleacc {
+    decltype(&CoInitializeEx) coInitializeEx = LateBound<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    decltype(&LresultFromObject) lresultFromObject =
+        LateBound<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    decltype(&CreateStdAccessibleObject) createStandard =
+        LateBound<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    decltype(&SysAllocString) allocString = LateBound<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+    // Marshalling the object to the asking process needs an apartment: the
+    // same one the shell gets at the first launch.
+    bool apartment = coInitializeEx && SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
+                                                                              COINIT_DISABLE_OLE1DDE));
+    bool complete() const { return apartment && lresultFromObject && createStandard && allocString; }
+};
+
+const Oleacc& Functions() {
+    static const Oleacc functions;
+    return functions;
+}
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+HRESULT Integer(VARIANT* out, LONG value) {
+    if (out == nullptr) return E_POINTER;
+    out->vt = VT_I4;
+    out->lVal = value;
+    return S_OK;
+}
+
+HRESULT String(BSTR* out, const std::wstring& value) {
+    if (out == nullptr) return E_POINTER;
+    *out = Functions().allocString(value.c_str());
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// The button's own answers: name, role, state and default action. Where it
+// sits, its parent and its neighbours come from the system's object for the
+// window, as for any control.
+class ButtonAccessible final : public IAccessible, public IOleWindow {
+public:
+    ButtonAccessible(HWND button, IAccessible* standard) : button_(button), standard_(standard) {}
+    ButtonAccessible(const ButtonAccessible&) = delete;
+    ButtonAccessible& operator=(const ButtonAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+        } else if (iid == __uuidof(IOleWindow)) {
+            *out = static_cast<IOleWindow*>(this);
+        } else {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch: screen readers call the interface directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindow(button_)) return E_FAIL;
+        wchar_t caption[128];
+        return String(name, SpokenCaption(std::wstring_view(caption, static_cast<std::size_t>(GetWindowTextW(
+                                                                             button_, caption, 128)))));
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return IsSelf(child) ? Integer(role, ROLE_SYSTEM_PUSHBUTTON) : E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindow(button_)) return E_FAIL;
+        LONG bits = IsWindowEnabled(button_) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+        if (GetFocus() == button_) bits |= STATE_SYSTEM_FOCUSED;
+        if (!IsWindowVisible(button_)) bits |= STATE_SYSTEM_INVISIBLE;
+        return Integer(state, bits);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return IsSelf(child) ? String(action, kDefaultAction) : E_INVALIDARG;
+    }
+    // As a click: posted, so that the asking program is not held while the
+    // application starts (stopping stale processes first can take seconds).
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindowEnabled(button_) || !IsWindowVisible(button_)) return E_FAIL;
+        return PostMessageW(button_, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
+        if (child != nullptr) *child = nullptr;
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR*, VARIANT, LONG*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return standard_->get_accFocus(focus); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return standard_->get_accSelection(selection);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return standard_->accHitTest(x, y, child);
+    }
+
+    // IOleWindow: how oleacc and UI Automation find the window of the object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (window == nullptr) return E_POINTER;
+        *window = button_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+private:
+    ~ButtonAccessible() { standard_->Release(); }
+
+    LONG references_ = 1;
+    HWND button_;
+    IAccessible* standard_;
+};
+
+}  // namespace
+
+LRESULT AnswerGetObject(HWND button, WPARAM flags, LPARAM objectId) {
+    if (static_cast<LONG>(objectId) != OBJID_CLIENT) return 0;
+    const Oleacc& oleacc = Functions();
+    IAccessible* standard = nullptr;
+    if (!oleacc.complete() || FAILED(oleacc.createStandard(button, OBJID_CLIENT, __uuidof(IAccessible),
+                                                           reinterpret_cast<void**>(&standard)))) {
+        return 0;
+    }
+    auto* object = new (std::nothrow) ButtonAccessible(button, standard);
+    if (object == nullptr) {
+        standard->Release();
+        return 0;
+    }
+    const LRESULT result = oleacc.lresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object));
+    object->Release();
+    return result;
+}
+
+}  // namespace torvane::win32
