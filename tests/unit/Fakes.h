@@ -94,6 +94,7 @@ struct FakeRegistry : Registry {
     std::int32_t keyStatus = 2;                   // what the probe of the settings key answers
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
+    std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -109,6 +110,15 @@ struct FakeRegistry : Registry {
         return std::nullopt;
     }
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override { return log.push_back(L"probe " + subKey), keyStatus; }
+    Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& path) override {
+        if (auto record = records.find(path); record != records.end()) return record->second;
+        return Failure{codes::kNotFound, L"Impossibile trovare il file specificato."};
+    }
+    Outcome WriteSystemRecord(const std::wstring& path, const std::vector<std::uint8_t>& data) override {
+        log.push_back(L"write record " + path);
+        records[path] = data;
+        return std::nullopt;
+    }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -160,6 +170,23 @@ struct FakeApplication : Application {
     std::wstring ExeBaseName() override { return L"Torvane"; }
 };
 
+// The elevated copy as the test has it end: it runs `onRun` (the copy's own
+// writes, or a click on the panel meanwhile) unless it cannot be started.
+struct FakeElevation : Elevation {
+    bool administrator = false;
+    std::optional<Failure> startFailure;
+    std::uint32_t exitCode = 0;
+    std::function<void()> onRun;
+    std::vector<std::wstring> runs;  // the arguments of each copy
+    bool HasAdministratorRights() override { return administrator; }
+    Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
+        runs.push_back(arguments);
+        if (startFailure) return *startFailure;
+        if (onRun) onRun();
+        return exitCode;
+    }
+};
+
 // A panel with fakes for every platform part, at version 0.3.0.
 struct Panel {
     FakeWindow window;
@@ -169,7 +196,8 @@ struct Panel {
     FakeShell shell;
     FakeProcesses processes;
     FakeApplication application;
-    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application}, Version{0, 3, 0},
+    FakeElevation elevation;
+    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application, elevation}, Version{0, 3, 0},
                     L"autore@example.com"};
 
     // Installs the given catalogue entries on C: under Programmi.
