@@ -58,6 +58,9 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             if (events_ != nullptr) events_->BackgroundDoubleClicked();
             return 0;
+        case WM_INITMENUPOPUP:
+            PutShields();
+            break;
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);

@@ -47,6 +47,7 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
+    std::set<CheckItem> shields;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -67,6 +68,7 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
+    void ShowShield(CheckItem item) override { shields.insert(item); }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }

@@ -213,6 +213,12 @@ TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
     panel.registry.records = {{settings::kMachineStartRecord, {3}}};
     panel.Start({0});  // an empty Run value needs no record
     EXPECT_FALSE(panel.window.checks[CheckItem::Avvio]);
+    EXPECT_EQ(panel.window.shields, (std::set{CheckItem::Avvio, CheckItem::Admin}));
+    Panel administrator;
+    administrator.elevation.administrator = true;
+    administrator.Start({0}, L"NoAdminDefault", kLine);
+    EXPECT_TRUE(administrator.window.checks[CheckItem::Avvio]);
+    EXPECT_TRUE(administrator.window.shields.empty());
 }
 
 TEST(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
