@@ -113,14 +113,9 @@ struct FakeRegistry : Registry {
     }
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override { return log.push_back(L"probe " + subKey), keyStatus; }
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& path) override {
-        if (auto record = records.find(path); record != records.end()) return record->second;
-        return Failure{codes::kNotFound, L"Impossibile trovare il file specificato."};
+        return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
-    Outcome WriteSystemRecord(const std::wstring& path, const std::vector<std::uint8_t>& data) override {
-        log.push_back(L"write record " + path);
-        records[path] = data;
-        return std::nullopt;
-    }
+    Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -172,20 +167,15 @@ struct FakeApplication : Application {
     std::wstring ExeBaseName() override { return L"Torvane"; }
 };
 
-// The elevated copy as the test has it end: it runs `onRun` (the copy's own
-// writes, or a click on the panel meanwhile) unless it cannot be started.
+// The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
 struct FakeElevation : Elevation {
     bool administrator = false;
-    std::optional<Failure> startFailure;
-    std::uint32_t exitCode = 0;
+    Result<std::uint32_t> result = 0u;
     std::function<void()> onRun;
-    std::vector<std::wstring> runs;  // the arguments of each copy
+    std::vector<std::wstring> runs;  // the arguments of each
     bool HasAdministratorRights() override { return administrator; }
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
-        runs.push_back(arguments);
-        if (startFailure) return *startFailure;
-        if (onRun) onRun();
-        return exitCode;
+        return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }
 };
 

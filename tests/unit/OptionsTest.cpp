@@ -16,9 +16,9 @@ const std::wstring kAdminUndone = L"Opzione disattivata.     ";
 const std::wstring kAvvioOn = L"Vuoi attivare l'opzione di avvio automatico?   ";
 const std::wstring kAvvioOff = L"Vuoi disattivare l'opzione di avvio automatico?   ";
 const std::wstring kLine = L"\"C:\\Program Files\\Torvane\\Torvane.exe\"";
-const std::wstring kNeedsRights = L"Impossibile modificare l'opzione: servono i diritti di amministratore.";
+const std::wstring kNoRights = L"Impossibile modificare l'opzione: servono i diritti di amministratore.";
 const std::wstring kBadData = L"Impossibile modificare l'opzione: Errore -2147024883  Rifiutato.";
-constexpr std::int32_t kBadDataCode = -2147024883;
+constexpr std::int32_t kDenied = codes::kAccessDenied;
 
 struct OptionCase {
     const char* name;
@@ -48,9 +48,7 @@ void Check(const OptionCase& c, const std::wstring& path, const std::wstring& ti
     const auto value = store.values.find(path);
     EXPECT_EQ(value == store.values.end() ? std::nullopt : std::optional(value->second), c.storedAfter);
     for (std::size_t i = 0; i < dialogs.boxes.size(); ++i) {
-        const bool saysNo = dialogs.boxes[i].prompt.starts_with(L"Impossibile");
-        EXPECT_EQ(dialogs.boxes[i].style,
-                  i == 0 ? BoxStyle::Question : saysNo ? BoxStyle::Exclamation : BoxStyle::Information);
+        EXPECT_EQ(dialogs.boxes[i].style == BoxStyle::Question, i == 0);
         EXPECT_EQ(dialogs.boxes[i].title, title);
     }
 }
@@ -66,11 +64,8 @@ TEST(Options, RunAsAdministrator) {
         {"no usable value, mark clear", L"ADMINDEFAULT", false, {Yes}, 0, {kAdminOn, kAdminDone}, true,
          L"AdminDefault"},
         {"no value, mark set", std::nullopt, true, {Yes}, 0, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
-        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, codes::kAccessDenied, {kAdminOn, kNeedsRights}, false,
-         L"NoAdminDefault"},
-        {"refused off", L"AdminDefault", true, {Yes}, codes::kAccessDenied, {kAdminOff, kNeedsRights}, true,
-         L"AdminDefault"},
-        {"bad data", L"AdminDefault", true, {Yes}, kBadDataCode, {kAdminOff, kBadData}, true, L"AdminDefault"},
+        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, kDenied, {kAdminOn, kNoRights}, false, L"NoAdminDefault"},
+        {"refused off", L"AdminDefault", true, {Yes}, kDenied, {kAdminOff, kNoRights}, true, L"AdminDefault"},
     };
     for (const OptionCase& c : cases) Check(c, kEsegui, L"Esegui come amministratore", settings::SwitchRunAsAdministrator);
 }
@@ -83,12 +78,12 @@ TEST(Options, AutoStart) {
         {"no", L"", false, {}, 0, {kAvvioOn}, false, L""},
         {"no to off", kLine, true, {}, 0, {kAvvioOff}, true, kLine},
         {"another tool's value", L"C:\\Altro\\tool.exe", false, {Yes}, 0, {}, false, L"C:\\Altro\\tool.exe"},
-        {"refused on", L"", false, {Yes}, codes::kAccessDenied, {kAvvioOn, kNeedsRights}, false, L""},
-        {"refused off", kLine, true, {Yes}, codes::kAccessDenied, {kAvvioOff, kNeedsRights}, true, kLine},
-        {"refused off, no value", std::nullopt, true, {Yes}, codes::kAccessDenied,
-         {kAvvioOff, L"Opzione disattivata    "}, false, std::nullopt},
-        {"bad data", L"", false, {Yes}, kBadDataCode, {kAvvioOn, kBadData}, false, L""},
-        {"unreadable on", L"", false, {Yes}, codes::kAccessDenied, {kAvvioOn, kNeedsRights}, false, L"", true},
+        {"refused on", L"", false, {Yes}, kDenied, {kAvvioOn, kNoRights}, false, L""},
+        {"refused off", kLine, true, {Yes}, kDenied, {kAvvioOff, kNoRights}, true, kLine},
+        {"refused off, no value", std::nullopt, true, {Yes}, kDenied, {kAvvioOff, L"Opzione disattivata    "}, false,
+         std::nullopt},
+        {"bad data", L"", false, {Yes}, -2147024883, {kAvvioOn, kBadData}, false, L""},
+        {"unreadable on", L"", false, {Yes}, kDenied, {kAvvioOn, kNoRights}, false, L"", true},
         {"unreadable off", L"", true, {Yes}, 0, {kAvvioOff}, true, L"", true},
     };
     for (const OptionCase& c : cases) Check(c, kRun, L"Avvio automatico", settings::SwitchAutoStart);
@@ -107,118 +102,75 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
 
-// Writes refused to the panel go to the elevated copy; the mark and the box
-// follow what is stored once it has ended. Meanwhile clicks and menu
-// commands do nothing.
+// Declined, failed too, writing nothing, writing: the mark and the box follow what is stored once the elevated
+// copy has ended. Meanwhile clicks and menu commands do nothing.
 TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
-    struct Case {
-        const char* name;
-        std::optional<Failure> start;
-        std::uint32_t exitCode;
-        bool copyWrites, on;
-    };
-    const std::vector<Case> cases{
-        {"declined", Failure{codes::kCancelled, L"Operazione annullata."}, 0, false, false},
-        {"failed too", std::nullopt, 0x80070005u, false, false},
-        {"nothing read back", std::nullopt, 0, false, false},
-        {"read back", std::nullopt, 0, true, true},
-    };
-    for (const Case& c : cases) {
+    using Exit = Result<std::uint32_t>;
+    for (const auto& [exit, copyWrites] : {std::pair{Exit(Failure{codes::kCancelled, L"Annullata."}), false},
+                                           {Exit(0x80070005u), false}, {Exit(0u), false}, {Exit(0u), true}}) {
         for (const bool admin : {true, false}) {
-            SCOPED_TRACE(std::string(c.name) + (admin ? " admin" : " avvio"));
             Panel panel;
             panel.Start({0});
-            const std::vector<std::uint8_t> off{3, 0, 0, 0, 9, 9, 9, 9, 9, 9, 9, 9}, on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-            panel.registry.records = {{settings::kMachineStartRecord, off}, {settings::kUserStartRecord, off}};
             panel.registry.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
-            panel.elevation.startFailure = c.start;
-            panel.elevation.exitCode = c.exitCode;
-            panel.elevation.onRun = [&] {
+            panel.elevation.result = exit;
+            panel.elevation.onRun = [&, copyWrites = copyWrites] {
                 panel.form.cmdApplicazioni_Click(0);
                 design::RunMenuCommand(panel.form, design::kMenuEsci);
-                if (!c.copyWrites) return;
-                const auto refusal = std::exchange(panel.registry.writeFailure, std::nullopt);
-                EXPECT_EQ(settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application), 0u);
-                panel.registry.writeFailure = refusal;
+                if (copyWrites) panel.registry.writeFailure.reset();  // the copy has the rights
+                if (copyWrites) settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
             };
             panel.dialogs.answers = {Yes};
             design::RunMenuCommand(panel.form, admin ? design::kMenuAdmin : design::kMenuAvvio);
-            EXPECT_EQ(panel.elevation.runs, std::vector<std::wstring>{admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si"});
-            const CheckItem item = admin ? CheckItem::Admin : CheckItem::Avvio;
-            EXPECT_EQ(panel.window.checks[item], c.on);
+            EXPECT_EQ(panel.elevation.runs.at(0), admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si");
+            EXPECT_EQ(panel.window.checks[admin ? CheckItem::Admin : CheckItem::Avvio], copyWrites);
             const std::wstring done = admin ? kAdminDone : L"Opzione attivata      ";
-            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, c.on ? done : kNeedsRights}));
-            EXPECT_EQ(panel.registry.values[kEsegui], admin && c.on ? L"AdminDefault" : L"NoAdminDefault");
-            EXPECT_EQ(panel.registry.values[kRun], admin || !c.on ? L"" : L"\"C:\\Program Files\\Torvane\\Torvane.exe\"");
-            EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], !admin && c.on ? on : off);
-            EXPECT_TRUE(panel.shell.calls.empty());
-            EXPECT_EQ(panel.window.closeCalls, 0);
+            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : kNoRights}));
+            EXPECT_EQ(panel.registry.values[kEsegui] + panel.registry.values[kRun],
+                      !copyWrites ? L"NoAdminDefault" : admin ? L"AdminDefault" : L"NoAdminDefault" + kLine);
+            EXPECT_TRUE(panel.shell.calls.empty() && panel.window.closeCalls == 0);
         }
     }
 }
 
-// The elevated copy writes the one change its argument names exactly, and
-// its exit code says how it went.
+// The elevated copy writes what exactly one known argument names, nothing else; its exit code says how it went.
 TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
-    const std::vector<std::pair<std::wstring, std::wstring>> good{
-        {L"/opzione:esegui=si", L"Esegui=AdminDefault"}, {L" /opzione:esegui=no\t", L"Esegui=NoAdminDefault"},
-        {L"/opzione:avvio=si", L"Torvane=" + kLine}, {L"/opzione:avvio=no ", L"Torvane="}};
-    for (const auto& [argument, written] : good) {
+    FakeApplication application;
+    for (const auto& [argument, path, data] : {std::tuple{L"/opzione:esegui=si", kEsegui, L"AdminDefault"},
+                                               {L" /opzione:esegui=no\t", kEsegui, L"NoAdminDefault"},
+                                               {L"/opzione:avvio=si", kRun, kLine.c_str()}, {L"/opzione:avvio=no ", kRun, L""}}) {
         FakeRegistry store;
-        FakeApplication application;
-        EXPECT_TRUE(settings::AsksForElevatedWrite(argument));
         EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0u);
-        ASSERT_EQ(store.log.size(), 1u);
-        EXPECT_TRUE(store.log[0].ends_with(L"\\" + written)) << store.log[0];
+        EXPECT_EQ(store.values, (std::map<std::wstring, std::wstring>{{path, data}}));
         store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
         EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0x80070005u);
     }
-    for (const wchar_t* bad : {L"/opzione", L"/opzione:avvio", L"/opzione:avvio=SI", L"/opzione:avvio=si /opzione:esegui=si",
-                               L"/opzione:esegui=si\"", L"/opzione:avvio=C:\\Altro\\tool.exe", L"/opzione:esegui=AdminDefault"}) {
+    for (const wchar_t* bad : {L"/opzione", L"/opzione:avvio=SI", L"/opzione:avvio=si /opzione:esegui=si", L"/opzione:esegui=si\"",
+                               L"/opzione:avvio=C:\\Altro\\tool.exe", L"/opzione:esegui=AdminDefault"}) {
         FakeRegistry store;
-        FakeApplication application;
-        EXPECT_TRUE(settings::AsksForElevatedWrite(bad));
         EXPECT_EQ(settings::RunElevatedWrite(bad, store, application), settings::kBadArgument);
         EXPECT_TRUE(store.log.empty());
     }
-    EXPECT_FALSE(settings::AsksForElevatedWrite(L""));
-    EXPECT_FALSE(settings::AsksForElevatedWrite(L"/altro /opzione:avvio=si"));
 }
 
-// Task Manager's switch: at start-up an odd first byte in either record
-// clears the mark; switching on sets such records to on and leaves the rest.
+// Task Manager's switch, by the first byte of either record, whatever its size: odd clears the mark at start-up,
+// and switching on sets only such records to on. Without rights the option items carry the shield.
 TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
     using Bytes = std::vector<std::uint8_t>;
-    const std::vector<std::tuple<Bytes, Bytes, bool>> cases{
-        {{}, {}, true},  // empty records: no say
-        {{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {6, 0, 0, 0}, true},
-        {{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, {2}, false},
-        {{6}, {7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false},
-    };
-    for (const auto& [machine, user, marked] : cases) {
+    const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
+                                                {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
+                                                {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
         Panel panel;
+        panel.elevation.administrator = marked;
         panel.registry.records = {{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}};
         panel.Start({0}, L"NoAdminDefault", kLine);
         EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
-        if (marked) continue;
+        EXPECT_EQ(panel.window.shields.size(), marked ? 0u : 2u);
         panel.dialogs.answers = {Yes};
         panel.form.mnuOpzioniAvvio_Click();
-        EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
-        for (const auto& [path, before] : {std::pair{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}}) {
-            const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-            EXPECT_EQ(panel.registry.records[path], settings::RecordSaysOff(before) ? on : before);
-        }
+        EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], marked || machine[0] == 6 ? machine : on);
+        EXPECT_EQ(panel.registry.records[settings::kUserStartRecord], marked || user[0] == 2 ? user : on);
     }
-    Panel panel;
-    panel.registry.records = {{settings::kMachineStartRecord, {3}}};
-    panel.Start({0});  // an empty Run value needs no record
-    EXPECT_FALSE(panel.window.checks[CheckItem::Avvio]);
-    EXPECT_EQ(panel.window.shields, (std::set{CheckItem::Avvio, CheckItem::Admin}));
-    Panel administrator;
-    administrator.elevation.administrator = true;
-    administrator.Start({0}, L"NoAdminDefault", kLine);
-    EXPECT_TRUE(administrator.window.checks[CheckItem::Avvio]);
-    EXPECT_TRUE(administrator.window.shields.empty());
 }
 
 TEST(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
