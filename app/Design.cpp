@@ -46,6 +46,7 @@ bool RunMenuCommand(FrmTorvane& form, int id) {
         {kMenuMail, &FrmTorvane::mnuOpzioniMail_Click},
         {kMenuEsci, &FrmTorvane::mnuOpzioniEsci_Click},
     }};
+    if (form.ChangingOption()) return true;
     for (const Command& command : kCommands) {
         if (command.id == id) {
             (form.*command.handler)();

@@ -17,7 +17,8 @@ inline constexpr int kMenuEsci = 104;
 
 WindowDesign Window(const std::wstring& contactAddress);
 
-// Runs the handler of a menu command; false for an unknown identifier.
+// Runs the handler of a menu command, none while an option changes; false
+// for an unknown identifier.
 bool RunMenuCommand(FrmTorvane& form, int id);
 
 }  // namespace torvane::design

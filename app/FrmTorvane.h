@@ -7,6 +7,7 @@
 #include "catalogue/Detection.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Elevation.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
@@ -23,6 +24,7 @@ struct Platform {
     Shell& shell;
     Processes& processes;
     Application& application;
+    Elevation& elevation;
 };
 
 // "Torvane 0.3.0 - by Quennavo" for version 0.3.0.
@@ -48,6 +50,9 @@ public:
 
     const std::vector<std::wstring>& FoundPaths() const { return PercorsiApplicazioni; }
     int InstalledCount() const { return NumeroInstallate; }
+    // While an option changes (its boxes, an elevated copy that it waits
+    // for), menu commands and button clicks are ignored.
+    bool ChangingOption() const { return changingOption_; }
 
 private:
     enum class Go { On, Stop };
@@ -67,6 +72,9 @@ private:
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);
 
+    template <class Switch>
+    void ChangeOption(CheckItem item, Switch change);
+
     Platform platform_;
     Window& window_;
     Dialogs& dialogs_;
@@ -83,6 +91,7 @@ private:
     bool Occupato = false;
     ClickFilter clicks_;
     bool refusalReported_ = false;  // at start-up, only the first refused write is shown
+    bool changingOption_ = false;
 };
 
 }  // namespace torvane

@@ -1,4 +1,6 @@
 // The commands of the "Opzioni" menu but "Esci".
+#include <utility>
+
 #include "app/FrmTorvane.h"
 #include "settings/Mail.h"
 #include "settings/Options.h"
@@ -6,18 +8,24 @@
 
 namespace torvane {
 
-void FrmTorvane::mnuOpzioniAdmin_Click() {
-    const bool checked = settings::SwitchRunAsAdministrator(*OggettoShell, dialogs_, window_.Checked(CheckItem::Admin));
-    window_.SetChecked(CheckItem::Admin, checked);
+// Runs an option command with launches held off, as during a launch; a
+// launch under way stays so afterwards.
+template <class Switch>
+void FrmTorvane::ChangeOption(CheckItem item, Switch change) {
+    changingOption_ = true;
+    const bool launching = std::exchange(Occupato, true);
+    Application& application = platform_.application;
+    const settings::OptionServices services{
+        *OggettoShell, dialogs_, platform_.elevation,
+        settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName())};
+    window_.SetChecked(item, change(services, window_.Checked(item)));
+    Occupato = launching;
+    changingOption_ = false;
 }
 
-void FrmTorvane::mnuOpzioniAvvio_Click() {
-    Application& application = platform_.application;
-    const std::wstring commandLine = settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName());
-    const bool checked =
-        settings::SwitchAutoStart(*OggettoShell, dialogs_, window_.Checked(CheckItem::Avvio), commandLine);
-    window_.SetChecked(CheckItem::Avvio, checked);
-}
+void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(CheckItem::Admin, settings::SwitchRunAsAdministrator); }
+
+void FrmTorvane::mnuOpzioniAvvio_Click() { ChangeOption(CheckItem::Avvio, settings::SwitchAutoStart); }
 
 void FrmTorvane::mnuOpzioniMail_Click() {
     const std::int32_t code =

@@ -7,6 +7,7 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
+#include "settings/OptionSwitch.h"
 
 namespace {
 
@@ -30,7 +31,13 @@ private:
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+    // The elevated copy that an option command started: one write, no window.
+    if (settings::AsksForElevatedWrite(arguments)) {
+        win32::Win32Registry registry;
+        win32::Win32Application application;
+        return static_cast<int>(settings::RunElevatedWrite(arguments, registry, application));
+    }
     win32::Win32Window window(instance, design::Window(build::kContactAddress));
     win32::Win32Dialogs dialogs(window.Handle());
     // Without its window classes the panel cannot show itself: say why.
@@ -43,7 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32Shell shell(window.Handle());
     win32::Win32Processes processes;
     win32::Win32Application application;
-    FrmTorvane form(Platform{window, dialogs, files, registry, shell, processes, application},
+    win32::Win32Elevation elevation(window.Handle(), window);
+    FrmTorvane form(Platform{window, dialogs, files, registry, shell, processes, application, elevation},
                     Version{build::kVersionMajor, build::kVersionMinor, build::kVersionRevision},
                     build::kContactAddress);
     Handlers handlers(form);

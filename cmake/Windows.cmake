@@ -26,6 +26,7 @@ add_library(torvane_win32 STATIC
   platform/win32/Win32Registry.cpp
   platform/win32/Win32Shell.cpp
   platform/win32/Win32Dialogs.cpp
+  platform/win32/Win32Elevation.cpp
   platform/win32/Win32Window.cpp
   platform/win32/WindowMessages.cpp
 )

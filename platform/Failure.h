@@ -43,6 +43,15 @@ inline constexpr std::int32_t kBadFileName = 52;
 inline constexpr std::int32_t kNotFound = -2147024894;      // 0x80070002
 inline constexpr std::int32_t kAccessDenied = -2147024891;  // 0x80070005
 inline constexpr std::int32_t kObjectGone = -2147217406;    // 0x80041002
+inline constexpr std::int32_t kCancelled = -2147023673;     // 0x800704C7, ERROR_CANCELLED
+inline constexpr std::int32_t kPrivilegeNotHeld = -2147023582;  // 0x80070522
+inline constexpr std::int32_t kElevationRequired = -2147024156;  // 0x800702E4
 }  // namespace codes
+
+// Whether a refusal is for lack of administrator rights.
+inline bool NeedsRights(const Failure& failure) {
+    return failure.code == codes::kAccessDenied || failure.code == codes::kPrivilegeNotHeld ||
+           failure.code == codes::kElevationRequired;
+}
 
 }  // namespace torvane

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Failure.h"
 
@@ -21,6 +22,12 @@ public:
     // Status of opening a key under HKEY_LOCAL_MACHINE for reading:
     // 0 present, 2 missing, 5 access denied, or another system code.
     virtual std::int32_t OpenKeyStatus(const std::wstring& subKey) = 0;
+    // The bytes of a value that Windows keeps for itself, in the system's own
+    // registry view (on 64-bit Windows a 32-bit program's HKEY_LOCAL_MACHINE
+    // \SOFTWARE is elsewhere); fails with codes::kNotFound when missing.
+    virtual Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) = 0;
+    // Replaces the bytes of such a value, of an existing key, as REG_BINARY.
+    virtual Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) = 0;
 };
 
 }  // namespace torvane

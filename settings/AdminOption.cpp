@@ -18,7 +18,9 @@ std::wstring Stored(Registry& store) {
 
 }  // namespace
 
-bool SwitchRunAsAdministrator(Registry& store, Dialogs& dialogs, bool checked) {
+bool SwitchRunAsAdministrator(const OptionServices& services, bool checked) {
+    Registry& store = services.store;
+    Dialogs& dialogs = services.dialogs;
     const auto ask = [&](const wchar_t* prompt) {
         return dialogs.ShowMessage(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
     };
@@ -29,21 +31,28 @@ bool SwitchRunAsAdministrator(Registry& store, Dialogs& dialogs, bool checked) {
     // so that the option never becomes impossible to enable.
     if (value == kNoAdminDefault || (neitherWord && !checked)) {
         if (!ask(kAskActivate)) return checked;
-        store.Write(kEsegui, kAdminDefault);
+        const Written written = WriteSwitch(services, OptionSwitch::AdminOn, kTitle);
+        if (written == Written::Not) return checked;
         value = Stored(store);
         if (value == kAdminDefault) {
             dialogs.ShowMessage(kActivated, kTitle, BoxStyle::Information);
             return true;
         }
+        if (written == Written::ByElevatedCopy) {
+            SayNeedsRights(dialogs, kTitle);
+            return checked;
+        }
     }
 
     if (value == kAdminDefault || checked) {
         if (!ask(kAskDeactivate)) return checked;
-        store.Write(kEsegui, kNoAdminDefault);
+        const Written written = WriteSwitch(services, OptionSwitch::AdminOff, kTitle);
+        if (written == Written::Not) return checked;
         if (Stored(store) == kNoAdminDefault) {
             dialogs.ShowMessage(kDeactivated, kTitle, BoxStyle::Information);
             return false;
         }
+        if (written == Written::ByElevatedCopy) SayNeedsRights(dialogs, kTitle);
     }
     return checked;
 }

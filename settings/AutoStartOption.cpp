@@ -10,32 +10,53 @@ constexpr wchar_t kActivated[] = L"Opzione attivata      ";
 constexpr wchar_t kAskDeactivate[] = L"Vuoi disattivare l'opzione di avvio automatico?   ";
 constexpr wchar_t kDeactivated[] = L"Opzione disattivata    ";
 
-// An absent value reads as empty; an unreadable one as the caller says.
-bool RunValueIsEmpty(Registry& store, bool whenUnreadable) {
+// The Run value; an absent one reads as empty, an unreadable one as nothing.
+std::optional<std::wstring> RunValue(Registry& store) {
     const auto read = store.Read(kRunValue);
-    if (read.ok()) return read.value().empty();
-    return read.failure().code == codes::kNotFound || whenUnreadable;
+    if (read.ok()) return read.value();
+    return read.failure().code == codes::kNotFound ? std::optional(std::wstring()) : std::nullopt;
+}
+
+// Whether Windows starts the program at log-on: a Run value that Task
+// Manager has not switched off.
+bool StartsAtLogOn(Registry& store) {
+    const auto value = RunValue(store);
+    return value && !value->empty() && !SwitchedOffByWindows(store);
 }
 
 }  // namespace
 
-bool SwitchAutoStart(Registry& store, Dialogs& dialogs, bool checked, const std::wstring& commandLine) {
+bool SwitchAutoStart(const OptionServices& services, bool checked) {
+    Registry& store = services.store;
+    Dialogs& dialogs = services.dialogs;
     const auto ask = [&](const wchar_t* prompt) {
         return dialogs.ShowMessage(prompt, kTitle, BoxStyle::Question) == Answer::Yes;
     };
     if (!checked) {
-        // A value written by someone else is left alone.
-        if (!RunValueIsEmpty(store, true) || !ask(kAskActivate)) return false;
-        store.Write(kRunValue, commandLine);
-        if (RunValueIsEmpty(store, true)) return false;
-        dialogs.ShowMessage(kActivated, kTitle, BoxStyle::Information);
-        return true;
+        // A value written by someone else, and in force, is left alone.
+        if (StartsAtLogOn(store) || !ask(kAskActivate)) return false;
+        const Written written = WriteSwitch(services, OptionSwitch::AutoStartOn, kTitle);
+        if (written == Written::Not) return false;
+        // This user's own record is the panel's to switch: an elevated copy
+        // may run as another user, an administrator who gave the rights.
+        SwitchOnRecord(store, kUserStartRecord);
+        if (StartsAtLogOn(store)) {
+            dialogs.ShowMessage(kActivated, kTitle, BoxStyle::Information);
+            return true;
+        }
+        if (written == Written::ByElevatedCopy) SayNeedsRights(dialogs, kTitle);
+        return false;
     }
     if (!ask(kAskDeactivate)) return true;
-    store.Write(kRunValue, L"");
-    if (!RunValueIsEmpty(store, false)) return true;
-    dialogs.ShowMessage(kDeactivated, kTitle, BoxStyle::Information);
-    return false;
+    // Task Manager's records are left as they are: Windows keeps them.
+    const Written written = WriteSwitch(services, OptionSwitch::AutoStartOff, kTitle);
+    if (written == Written::Not) return true;
+    if (RunValue(store) == L"") {
+        dialogs.ShowMessage(kDeactivated, kTitle, BoxStyle::Information);
+        return false;
+    }
+    if (written == Written::ByElevatedCopy) SayNeedsRights(dialogs, kTitle);
+    return true;
 }
 
 }  // namespace torvane::settings

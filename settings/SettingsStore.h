@@ -1,5 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/Registry.h"
 
 namespace torvane::settings {
 
@@ -7,6 +11,14 @@ inline constexpr wchar_t kSubKey[] = L"SOFTWARE\\Merovi\\Torvane";
 inline constexpr wchar_t kKeyDefaultValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\";
 inline constexpr wchar_t kEsegui[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui";
 inline constexpr wchar_t kRunValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
+
+// Windows' record of the Run value's switch in Task Manager (Startup apps),
+// named like the Run value: Run32 holds those of the 32-bit Run key. The
+// machine's record counts for every user, the user's for that user.
+inline constexpr wchar_t kMachineStartRecord[] =
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32\\Torvane";
+inline constexpr wchar_t kUserStartRecord[] =
+    L"HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32\\Torvane";
 
 inline constexpr wchar_t kAdminDefault[] = L"AdminDefault";
 inline constexpr wchar_t kNoAdminDefault[] = L"NoAdminDefault";
@@ -18,5 +30,18 @@ inline constexpr int kKeyMissing = 2;
 // one, the base name and ".exe"; quoted when it holds a blank, so that Windows
 // cannot take "C:\Program" for the program.
 std::wstring AutoStartCommandLine(const std::wstring& folder, const std::wstring& exeBaseName);
+
+// Whether a Task Manager record says the start is off: its first byte is odd
+// (03, 07, followed by when it was switched off); even (02, 06) is on. An
+// empty record says nothing.
+bool RecordSaysOff(const std::vector<std::uint8_t>& record);
+
+// Whether Windows skips the Run value at log-on, by the machine's or this
+// user's record; an absent or unreadable record does not.
+bool SwitchedOffByWindows(Registry& store);
+
+// Sets a record that says off to on, as Task Manager does; any other record,
+// and a missing one, is left alone.
+Outcome SwitchOnRecord(Registry& store, const std::wstring& path);
 
 }  // namespace torvane::settings

@@ -42,7 +42,7 @@ Outcome Win32Application::Activate(std::uintptr_t handle) {
     return std::nullopt;
 }
 
-std::wstring Win32Application::ModulePath() {
+std::wstring OwnModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -56,14 +56,14 @@ std::wstring Win32Application::ModulePath() {
 
 // As the system reports it; a drive root keeps its backslash ("D:\").
 std::wstring Win32Application::OwnFolder() {
-    const std::wstring path = ModulePath();
+    const std::wstring path = OwnModulePath();
     std::wstring folder = path.substr(0, path.rfind(L'\\'));
     if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
     return folder;
 }
 
 std::wstring Win32Application::ExeBaseName() {
-    const std::wstring path = ModulePath();
+    const std::wstring path = OwnModulePath();
     std::wstring name = path.substr(path.rfind(L'\\') + 1);
     if (const auto dot = name.rfind(L'.'); dot != std::wstring::npos) name.resize(dot);
     return name;

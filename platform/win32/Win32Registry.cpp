@@ -63,6 +63,40 @@ Outcome Win32Registry::Write(const std::wstring& fullPath, const std::wstring& d
     return std::nullopt;
 }
 
+Result<std::vector<std::uint8_t>> Win32Registry::ReadSystemRecord(const std::wstring& fullPath) {
+    const auto path = ParseRegistryPath(fullPath);
+    if (!path) return Win32Failure(ERROR_INVALID_PARAMETER);
+    UniqueKey key;
+    if (LONG status = RegOpenKeyExW(RootKey(path->root), path->subKey.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY,
+                                    key.out())) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    // Windows writes twelve bytes; the first ones tell, so a longer record
+    // is read as far as it fits.
+    std::vector<std::uint8_t> data(64);
+    DWORD size = static_cast<DWORD>(data.size());
+    const LONG status = RegQueryValueExW(key.get(), ValueName(*path), nullptr, nullptr, data.data(), &size);
+    if (status == ERROR_MORE_DATA) return data;
+    if (status) return Win32Failure(static_cast<DWORD>(status));
+    data.resize(size);
+    return data;
+}
+
+Outcome Win32Registry::WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) {
+    const auto path = ParseRegistryPath(fullPath);
+    if (!path) return Win32Failure(ERROR_INVALID_PARAMETER);
+    UniqueKey key;
+    if (LONG status = RegOpenKeyExW(RootKey(path->root), path->subKey.c_str(), 0, KEY_SET_VALUE | KEY_WOW64_64KEY,
+                                    key.out())) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    if (LONG status = RegSetValueExW(key.get(), ValueName(*path), 0, REG_BINARY, data.data(),
+                                     static_cast<DWORD>(data.size()))) {
+        return Win32Failure(static_cast<DWORD>(status));
+    }
+    return std::nullopt;
+}
+
 std::int32_t Win32Registry::OpenKeyStatus(const std::wstring& subKey) {
     UniqueKey key;
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ, key.out());

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "platform/Application.h"
+#include "platform/Elevation.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Window.h"
 #include "platform/win32/Handles.h"
 
 namespace torvane::win32 {
@@ -22,7 +24,16 @@ public:
     Result<std::wstring> Read(const std::wstring& fullPath) override;
     Outcome Write(const std::wstring& fullPath, const std::wstring& data) override;
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override;
+    Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) override;
+    Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) override;
 };
+
+// The full path of this program's executable.
+std::wstring OwnModulePath();
+
+// The shell wants a single-threaded apartment on the calling thread for
+// mailto: handlers and elevation prompts; entered once, at first need.
+void EnterShellApartment();
 
 class Win32Shell : public Shell {
 public:
@@ -51,8 +62,20 @@ public:
     std::wstring ExeBaseName() override;
 
 private:
-    std::wstring ModulePath();
     UniqueHandle instanceMutex_;  // held for the life of the process
+};
+
+// The elevated copy is started owned by the main window, which is disabled
+// while it runs, as under a modal box, and keeps painting.
+class Win32Elevation : public Elevation {
+public:
+    Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
+    bool HasAdministratorRights() override;
+    Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
+
+private:
+    const HWND& owner_;
+    Window& window_;
 };
 
 }  // namespace torvane::win32

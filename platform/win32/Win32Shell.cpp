@@ -7,16 +7,19 @@
 
 namespace torvane::win32 {
 
-std::int32_t Win32Shell::Execute(bool ownedByWindow, const std::wstring& verb, const std::wstring& file,
-                                 const std::optional<std::wstring>& directory) {
+void EnterShellApartment() {
     using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
-    using ShellExecuteWFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-    // The shell wants an apartment for mailto: handlers and elevation prompts.
     static const bool apartment = [] {
         const auto coInitializeEx = LateBound<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
         return coInitializeEx && SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }();
     (void)apartment;
+}
+
+std::int32_t Win32Shell::Execute(bool ownedByWindow, const std::wstring& verb, const std::wstring& file,
+                                 const std::optional<std::wstring>& directory) {
+    using ShellExecuteWFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    EnterShellApartment();
     static const auto shellExecute = LateBound<ShellExecuteWFn>(L"shell32.dll", "ShellExecuteW");
     if (shellExecute == nullptr) return SE_ERR_DLLNOTFOUND;
     const HINSTANCE result = shellExecute(ownedByWindow ? owner_ : nullptr, verb.c_str(), file.c_str(), nullptr,

@@ -216,14 +216,32 @@ void Win32Window::MoveButton(int index, const Rect& rect) {
     ApplyButton(index);
 }
 
+int Win32Window::MenuId(CheckItem item) const { return item == CheckItem::Avvio ? design_.avvioId : design_.adminId; }
+
 bool Win32Window::Checked(CheckItem item) {
-    const int id = item == CheckItem::Avvio ? design_.avvioId : design_.adminId;
-    return (GetMenuState(popup_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return (GetMenuState(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 void Win32Window::SetChecked(CheckItem item, bool checked) {
-    const int id = item == CheckItem::Avvio ? design_.avvioId : design_.adminId;
-    CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Window::ShowShield(CheckItem item) { shielded_.push_back(MenuId(item)); }
+
+// The shield comes from shell32, which the panel does not load to start:
+// it is put on the items when the menu first opens.
+void Win32Window::PutShields() {
+    if (shielded_.empty() || shield_) return;
+    shield_.reset(CreateShieldBitmap());
+    if (!shield_) {
+        shielded_.clear();
+        return;
+    }
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_BITMAP;
+    item.hbmpItem = shield_.get();
+    for (const int id : shielded_) SetMenuItemInfoW(popup_, static_cast<UINT>(id), FALSE, &item);
 }
 
 void Win32Window::SetPointer(Pointer pointer) {

@@ -22,6 +22,8 @@ inline const std::wstring kTitle = L"Torvane 0.3.0 - by Quennavo";
 inline const wchar_t kSettingsKey[] = L"Merovi\\Torvane";
 inline const wchar_t kRunKey[] = L"Microsoft\\Windows\\CurrentVersion\\Run";
 inline const wchar_t kLog[] = L"C:\\torvane-standins.log";  // written by standin.exe
+// Task Manager's records of the 32-bit Run values, in the 64-bit view.
+inline const wchar_t kStartRecords[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
 template <class Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 60s) {
@@ -163,6 +165,7 @@ public:
     bool Ended(std::chrono::milliseconds timeout = 60s) const {
         return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
     }
+    DWORD ExitCode() const { DWORD code = 0; return GetExitCodeProcess(info_.hProcess, &code), code; }
     // A visible top-level window of this process, of a class, once there.
     HWND TopLevel(const std::wstring& className, std::chrono::milliseconds timeout) const {
         HWND found = nullptr;
@@ -204,8 +207,8 @@ public:
         return {box, Text(box), Text(GetDlgItem(box, 0xFFFF))};
     }
     // Expects a box with this title and text, and presses one of its buttons.
-    void Answer(const std::wstring& title, const std::wstring& text, int button) {
-        const auto [box, boxTitle, boxText] = Box();
+    void Answer(const std::wstring& title, const std::wstring& text, int button, std::chrono::milliseconds wait = 60s) {
+        const auto [box, boxTitle, boxText] = Box(wait);
         ASSERT_TRUE(box) << "no box";
         EXPECT_EQ(boxTitle, title);
         EXPECT_EQ(boxText, text);
@@ -242,6 +245,7 @@ protected:
         RegDeleteTreeW(Software32(), L"Merovi");
         RegDeleteKeyW(Software32(), L"Merovi");
         RegDeleteKeyValueW(Software32(), kRunKey, L"Torvane");
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kStartRecords, L"Torvane");
     }
 };
 

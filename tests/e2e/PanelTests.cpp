@@ -2,6 +2,7 @@
 
 #include <sddl.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cmath>
@@ -194,6 +195,48 @@ TEST_F(Options, MailSaysWhenThereIsNoMailProgramAndOtherwiseOpensIt) {
 void Send(std::vector<INPUT> inputs) { SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
 INPUT Key(WORD key, DWORD flags = 0) { return {INPUT_KEYBOARD, {.ki = {key, 0, flags}}}; }
 INPUT Mouse(DWORD flags) { return {INPUT_MOUSE, {.mi = {0, 0, 0, flags}}}; }
+
+int RunningPanels() {
+    PROCESSENTRY32W entry{sizeof(entry)};
+    int count = 0;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        count += !_wcsicmp(entry.szExeFile, L"Torvane.exe");
+    }
+    return CloseHandle(snapshot), count;
+}
+
+// Copies started directly would not end if panels; from the menu, Wine runs "runas" like "open" and refuses it too.
+TEST_F(Options, AStartSwitchedOffInTaskManagerShowsOffAndAWriteRefusedToTheElevatedCopyIsSaidOnce) {
+    InstallEntry(0);
+    const std::wstring exe = BuildFile(L"..\\..\\Torvane.exe");
+    for (const auto& [argument, exitCode] : {std::pair{L"/opzione:avvio=" + exe, 87u}, {L"/opzione:avvio=si", 0u}}) {
+        Process copy(exe, argument);
+        ASSERT_TRUE(copy.Ended(600s));
+        EXPECT_EQ(copy.ExitCode(), exitCode);
+        EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), exitCode ? std::nullopt : std::optional(exe));
+    }
+    const std::vector<BYTE> off{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kStartRecords, L"Torvane", REG_BINARY, off.data(), 12);
+    Panel panel;
+    ASSERT_NE(panel.Window(600s), nullptr);
+    panel.Menu(101);  // the mark is clear
+    panel.Answer(L"Avvio automatico", L"Vuoi attivare l'opzione di avvio automatico?   ", IDYES);
+    panel.Answer(L"Avvio automatico", L"Opzione attivata      ", IDOK);
+    std::vector<BYTE> record(12);
+    DWORD size = 12;
+    RegGetValueW(HKEY_LOCAL_MACHINE, kStartRecords, L"Torvane", RRF_RT_REG_BINARY, nullptr, record.data(), &size);
+    EXPECT_EQ(record, on);
+
+    DenyWrites(kRunKey, true);
+    panel.Menu(101);
+    panel.Answer(L"Avvio automatico", L"Vuoi disattivare l'opzione di avvio automatico?   ", IDYES);
+    panel.Answer(L"Avvio automatico", L"Impossibile modificare l'opzione: servono i diritti di amministratore.", IDOK, 600s);
+    EXPECT_EQ(RunningPanels(), 1);
+    EXPECT_FALSE(std::get<0>(panel.Box(2s)));
+    EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), exe);
+    DenyWrites(kRunKey, false);
+}
 
 void Type(WORD key, bool shift = false) {
     std::vector<INPUT> inputs;

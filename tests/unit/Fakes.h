@@ -47,6 +47,7 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
+    std::set<CheckItem> shields;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -67,6 +68,7 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
+    void ShowShield(CheckItem item) override { shields.insert(item); }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
@@ -102,6 +104,7 @@ struct FakeRegistry : Registry {
     std::int32_t keyStatus = 2;                   // what the probe of the settings key answers
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
+    std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -117,6 +120,10 @@ struct FakeRegistry : Registry {
         return std::nullopt;
     }
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override { return log.push_back(L"probe " + subKey), keyStatus; }
+    Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& path) override {
+        return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
+    }
+    Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -169,6 +176,18 @@ struct FakeApplication : Application {
     std::wstring ExeBaseName() override { return L"Torvane"; }
 };
 
+// The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
+struct FakeElevation : Elevation {
+    bool administrator = false;
+    Result<std::uint32_t> result = 0u;
+    std::function<void()> onRun;
+    std::vector<std::wstring> runs;  // the arguments of each
+    bool HasAdministratorRights() override { return administrator; }
+    Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
+        return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
+    }
+};
+
 // A panel with fakes for every platform part, at version 0.3.0.
 struct Panel {
     FakeWindow window;
@@ -178,7 +197,8 @@ struct Panel {
     FakeShell shell;
     FakeProcesses processes;
     FakeApplication application;
-    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application}, Version{0, 3, 0},
+    FakeElevation elevation;
+    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application, elevation}, Version{0, 3, 0},
                     L"autore@example.com"};
 
     // Installs the given catalogue entries on C: under Programmi.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "app/Design.h"
 #include "platform/RegistryPath.h"
 #include "settings/Mail.h"
 #include "settings/Options.h"
@@ -15,34 +16,39 @@ const std::wstring kAdminUndone = L"Opzione disattivata.     ";
 const std::wstring kAvvioOn = L"Vuoi attivare l'opzione di avvio automatico?   ";
 const std::wstring kAvvioOff = L"Vuoi disattivare l'opzione di avvio automatico?   ";
 const std::wstring kLine = L"\"C:\\Program Files\\Torvane\\Torvane.exe\"";
+const std::wstring kNoRights = L"Impossibile modificare l'opzione: servono i diritti di amministratore.";
+const std::wstring kBadData = L"Impossibile modificare l'opzione: Errore -2147024883  Rifiutato.";
+constexpr std::int32_t kDenied = codes::kAccessDenied;
 
 struct OptionCase {
     const char* name;
     std::optional<std::wstring> stored;  // none: the value is missing
     bool checked;
     std::deque<Answer> answers;
-    bool refused;  // every write fails
+    std::int32_t refused;  // every write fails with this code; 0: none
     std::vector<std::wstring> prompts;
     bool checkedAfter;
     std::optional<std::wstring> storedAfter;
     bool unreadable = false;  // every read fails
 };
 
+// Refused writes go to an elevated copy that ends well but writes nothing.
 void Check(const OptionCase& c, const std::wstring& path, const std::wstring& title,
-           const std::function<bool(Registry&, Dialogs&, bool)>& command) {
+           bool (*command)(const settings::OptionServices&, bool)) {
     SCOPED_TRACE(c.name);
     FakeRegistry store;
     FakeDialogs dialogs;
+    FakeElevation elevation;
     if (c.stored) store.values[path] = *c.stored;
-    if (c.refused) store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+    if (c.refused) store.writeFailure = Failure{c.refused, L"Rifiutato."};
     if (c.unreadable) store.readFailures[path] = Failure{codes::kAccessDenied, L"Accesso negato."};
     dialogs.answers = c.answers;
-    EXPECT_EQ(command(store, dialogs, c.checked), c.checkedAfter);
+    EXPECT_EQ(command({store, dialogs, elevation, kLine}, c.checked), c.checkedAfter);
     EXPECT_EQ(dialogs.Prompts(), c.prompts);
     const auto value = store.values.find(path);
     EXPECT_EQ(value == store.values.end() ? std::nullopt : std::optional(value->second), c.storedAfter);
     for (std::size_t i = 0; i < dialogs.boxes.size(); ++i) {
-        EXPECT_EQ(dialogs.boxes[i].style, i == 0 ? BoxStyle::Question : BoxStyle::Information);
+        EXPECT_EQ(dialogs.boxes[i].style == BoxStyle::Question, i == 0);
         EXPECT_EQ(dialogs.boxes[i].title, title);
     }
 }
@@ -51,38 +57,36 @@ const auto Yes = Answer::Yes;
 
 TEST(Options, RunAsAdministrator) {
     const std::vector<OptionCase> cases{
-        {"on", L"NoAdminDefault", false, {Yes}, false, {kAdminOn, kAdminDone}, true, L"AdminDefault"},
-        {"off", L"AdminDefault", true, {Yes}, false, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
-        {"no", L"AdminDefault", true, {}, false, {kAdminOff}, true, L"AdminDefault"},
-        {"value before mark", L"AdminDefault", false, {}, false, {kAdminOff}, false, L"AdminDefault"},
-        {"no usable value, mark clear", L"ADMINDEFAULT", false, {Yes}, false, {kAdminOn, kAdminDone}, true,
+        {"on", L"NoAdminDefault", false, {Yes}, 0, {kAdminOn, kAdminDone}, true, L"AdminDefault"},
+        {"off", L"AdminDefault", true, {Yes}, 0, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
+        {"no", L"AdminDefault", true, {}, 0, {kAdminOff}, true, L"AdminDefault"},
+        {"value before mark", L"AdminDefault", false, {}, 0, {kAdminOff}, false, L"AdminDefault"},
+        {"no usable value, mark clear", L"ADMINDEFAULT", false, {Yes}, 0, {kAdminOn, kAdminDone}, true,
          L"AdminDefault"},
-        {"no value, mark set", std::nullopt, true, {Yes}, false, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
-        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, true, {kAdminOn}, false, L"NoAdminDefault"},
-        {"refused off", L"AdminDefault", true, {Yes}, true, {kAdminOff}, true, L"AdminDefault"},
+        {"no value, mark set", std::nullopt, true, {Yes}, 0, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
+        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, kDenied, {kAdminOn, kNoRights}, false, L"NoAdminDefault"},
+        {"refused off", L"AdminDefault", true, {Yes}, kDenied, {kAdminOff, kNoRights}, true, L"AdminDefault"},
     };
     for (const OptionCase& c : cases) Check(c, kEsegui, L"Esegui come amministratore", settings::SwitchRunAsAdministrator);
 }
 
 TEST(Options, AutoStart) {
     const std::vector<OptionCase> cases{
-        {"on", L"", false, {Yes}, false, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
-        {"on without a value", std::nullopt, false, {Yes}, false, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
-        {"off", kLine, true, {Yes}, false, {kAvvioOff, L"Opzione disattivata    "}, false, L""},
-        {"no", L"", false, {}, false, {kAvvioOn}, false, L""},
-        {"no to off", kLine, true, {}, false, {kAvvioOff}, true, kLine},
-        {"another tool's value", L"C:\\Altro\\tool.exe", false, {Yes}, false, {}, false, L"C:\\Altro\\tool.exe"},
-        {"refused on", L"", false, {Yes}, true, {kAvvioOn}, false, L""},
-        {"refused off", kLine, true, {Yes}, true, {kAvvioOff}, true, kLine},
-        {"refused off, no value", std::nullopt, true, {Yes}, true, {kAvvioOff, L"Opzione disattivata    "}, false,
+        {"on", L"", false, {Yes}, 0, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
+        {"on without a value", std::nullopt, false, {Yes}, 0, {kAvvioOn, L"Opzione attivata      "}, true, kLine},
+        {"off", kLine, true, {Yes}, 0, {kAvvioOff, L"Opzione disattivata    "}, false, L""},
+        {"no", L"", false, {}, 0, {kAvvioOn}, false, L""},
+        {"no to off", kLine, true, {}, 0, {kAvvioOff}, true, kLine},
+        {"another tool's value", L"C:\\Altro\\tool.exe", false, {Yes}, 0, {}, false, L"C:\\Altro\\tool.exe"},
+        {"refused on", L"", false, {Yes}, kDenied, {kAvvioOn, kNoRights}, false, L""},
+        {"refused off", kLine, true, {Yes}, kDenied, {kAvvioOff, kNoRights}, true, kLine},
+        {"refused off, no value", std::nullopt, true, {Yes}, kDenied, {kAvvioOff, L"Opzione disattivata    "}, false,
          std::nullopt},
-        {"unreadable on", L"", false, {Yes}, true, {kAvvioOn}, false, L"", true},
-        {"unreadable off", L"", true, {Yes}, false, {kAvvioOff}, true, L"", true},
+        {"bad data", L"", false, {Yes}, -2147024883, {kAvvioOn, kBadData}, false, L""},
+        {"unreadable on", L"", false, {Yes}, kDenied, {kAvvioOn, kNoRights}, false, L"", true},
+        {"unreadable off", L"", true, {Yes}, 0, {kAvvioOff}, true, L"", true},
     };
-    const auto command = [](Registry& store, Dialogs& dialogs, bool checked) {
-        return settings::SwitchAutoStart(store, dialogs, checked, kLine);
-    };
-    for (const OptionCase& c : cases) Check(c, kRun, L"Avvio automatico", command);
+    for (const OptionCase& c : cases) Check(c, kRun, L"Avvio automatico", settings::SwitchAutoStart);
 }
 
 TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
@@ -96,6 +100,77 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     EXPECT_TRUE(panel.window.checks[CheckItem::Admin]);
     EXPECT_EQ(settings::AutoStartCommandLine(L"D:\\", L"Torvane"), L"D:\\Torvane.exe");
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
+}
+
+// Declined, failed too, writing nothing, writing: the mark and the box follow what is stored once the elevated
+// copy has ended. Meanwhile clicks and menu commands do nothing.
+TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
+    using Exit = Result<std::uint32_t>;
+    for (const auto& [exit, copyWrites] : {std::pair{Exit(Failure{codes::kCancelled, L"Annullata."}), false},
+                                           {Exit(0x80070005u), false}, {Exit(0u), false}, {Exit(0u), true}}) {
+        for (const bool admin : {true, false}) {
+            Panel panel;
+            panel.Start({0});
+            panel.registry.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+            panel.elevation.result = exit;
+            panel.elevation.onRun = [&, copyWrites = copyWrites] {
+                panel.form.cmdApplicazioni_Click(0);
+                design::RunMenuCommand(panel.form, design::kMenuEsci);
+                if (copyWrites) panel.registry.writeFailure.reset();  // the copy has the rights
+                if (copyWrites) settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
+            };
+            panel.dialogs.answers = {Yes};
+            design::RunMenuCommand(panel.form, admin ? design::kMenuAdmin : design::kMenuAvvio);
+            EXPECT_EQ(panel.elevation.runs.at(0), admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si");
+            EXPECT_EQ(panel.window.checks[admin ? CheckItem::Admin : CheckItem::Avvio], copyWrites);
+            const std::wstring done = admin ? kAdminDone : L"Opzione attivata      ";
+            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : kNoRights}));
+            EXPECT_EQ(panel.registry.values[kEsegui] + panel.registry.values[kRun],
+                      !copyWrites ? L"NoAdminDefault" : admin ? L"AdminDefault" : L"NoAdminDefault" + kLine);
+            EXPECT_TRUE(panel.shell.calls.empty() && panel.window.closeCalls == 0);
+        }
+    }
+}
+
+// The elevated copy writes what exactly one known argument names, nothing else; its exit code says how it went.
+TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
+    FakeApplication application;
+    for (const auto& [argument, path, data] : {std::tuple{L"/opzione:esegui=si", kEsegui, L"AdminDefault"},
+                                               {L" /opzione:esegui=no\t", kEsegui, L"NoAdminDefault"},
+                                               {L"/opzione:avvio=si", kRun, kLine.c_str()}, {L"/opzione:avvio=no ", kRun, L""}}) {
+        FakeRegistry store;
+        EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0u);
+        EXPECT_EQ(store.values, (std::map<std::wstring, std::wstring>{{path, data}}));
+        store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+        EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0x80070005u);
+    }
+    for (const wchar_t* bad : {L"/opzione", L"/opzione:avvio=SI", L"/opzione:avvio=si /opzione:esegui=si", L"/opzione:esegui=si\"",
+                               L"/opzione:avvio=C:\\Altro\\tool.exe", L"/opzione:esegui=AdminDefault"}) {
+        FakeRegistry store;
+        EXPECT_EQ(settings::RunElevatedWrite(bad, store, application), settings::kBadArgument);
+        EXPECT_TRUE(store.log.empty());
+    }
+}
+
+// Task Manager's switch, by the first byte of either record, whatever its size: odd clears the mark at start-up,
+// and switching on sets only such records to on. Without rights the option items carry the shield.
+TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
+    using Bytes = std::vector<std::uint8_t>;
+    const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
+                                                {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
+                                                {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
+        Panel panel;
+        panel.elevation.administrator = marked;
+        panel.registry.records = {{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}};
+        panel.Start({0}, L"NoAdminDefault", kLine);
+        EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
+        EXPECT_EQ(panel.window.shields.size(), marked ? 0u : 2u);
+        panel.dialogs.answers = {Yes};
+        panel.form.mnuOpzioniAvvio_Click();
+        EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], marked || machine[0] == 6 ? machine : on);
+        EXPECT_EQ(panel.registry.records[settings::kUserStartRecord], marked || user[0] == 2 ? user : on);
+    }
 }
 
 TEST(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {

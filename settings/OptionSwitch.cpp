@@ -1,0 +1,94 @@
+#include "settings/OptionSwitch.h"
+
+#include <array>
+
+#include "settings/SettingsStore.h"
+
+namespace torvane::settings {
+namespace {
+
+constexpr wchar_t kSwitchPrefix[] = L"/opzione";
+
+struct Argument {
+    OptionSwitch change;
+    const wchar_t* text;
+};
+constexpr std::array<Argument, 4> kArguments{{
+    {OptionSwitch::AutoStartOn, L"/opzione:avvio=si"},
+    {OptionSwitch::AutoStartOff, L"/opzione:avvio=no"},
+    {OptionSwitch::AdminOn, L"/opzione:esegui=si"},
+    {OptionSwitch::AdminOff, L"/opzione:esegui=no"},
+}};
+
+constexpr wchar_t kNeedsRights[] = L"Impossibile modificare l'opzione: servono i diritti di amministratore.";
+constexpr wchar_t kNotChanged[] = L"Impossibile modificare l'opzione: ";
+
+std::wstring_view Trimmed(std::wstring_view text) {
+    const auto first = text.find_first_not_of(L" \t");
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+}  // namespace
+
+std::wstring ElevatedArgument(OptionSwitch change) {
+    for (const Argument& argument : kArguments) {
+        if (argument.change == change) return argument.text;
+    }
+    return {};
+}
+
+bool AsksForElevatedWrite(std::wstring_view arguments) { return Trimmed(arguments).starts_with(kSwitchPrefix); }
+
+std::optional<OptionSwitch> ParseElevatedArgument(std::wstring_view arguments) {
+    for (const Argument& argument : kArguments) {
+        if (Trimmed(arguments) == argument.text) return argument.change;
+    }
+    return std::nullopt;
+}
+
+Outcome StoreSwitch(Registry& store, OptionSwitch change, const std::wstring& commandLine) {
+    switch (change) {
+        case OptionSwitch::AdminOn:
+            return store.Write(kEsegui, kAdminDefault);
+        case OptionSwitch::AdminOff:
+            return store.Write(kEsegui, kNoAdminDefault);
+        case OptionSwitch::AutoStartOff:
+            return store.Write(kRunValue, L"");
+        case OptionSwitch::AutoStartOn:
+            if (Outcome failed = store.Write(kRunValue, commandLine)) return failed;
+            return SwitchOnRecord(store, kMachineStartRecord);
+    }
+    return std::nullopt;
+}
+
+std::uint32_t RunElevatedWrite(std::wstring_view arguments, Registry& store, Application& application) {
+    const auto change = ParseElevatedArgument(arguments);
+    if (!change) return kBadArgument;
+    const Outcome failed =
+        StoreSwitch(store, *change, AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName()));
+    return failed ? static_cast<std::uint32_t>(failed->code) : 0;
+}
+
+// A refusal for lack of rights always goes to the elevated copy, even from a
+// panel that has the rights: the token cannot be relied on to say so (Wine
+// reports every process elevated), and a rule that refuses an administrator
+// refuses the copy too, which then ends in the same box.
+Written WriteSwitch(const OptionServices& services, OptionSwitch change, const std::wstring& title) {
+    const Outcome failed = StoreSwitch(services.store, change, services.commandLine);
+    if (!failed) return Written::Directly;
+    if (!NeedsRights(*failed)) {
+        services.dialogs.ShowMessage(kNotChanged + ErrorPrompt(*failed), title, BoxStyle::Exclamation);
+        return Written::Not;
+    }
+    const auto exitCode = services.elevation.RunElevated(ElevatedArgument(change));
+    if (exitCode.ok() && exitCode.value() == 0) return Written::ByElevatedCopy;
+    SayNeedsRights(services.dialogs, title);
+    return Written::Not;
+}
+
+void SayNeedsRights(Dialogs& dialogs, const std::wstring& title) {
+    dialogs.ShowMessage(kNeedsRights, title, BoxStyle::Exclamation);
+}
+
+}  // namespace torvane::settings
