@@ -1,5 +1,7 @@
 #include "catalogue/Detection.h"
 
+#include "catalogue/StallRule.h"
+
 namespace torvane {
 namespace {
 
@@ -34,12 +36,15 @@ std::vector<Place> PlacesOnDrive(const std::wstring& drive, const std::vector<st
 Installed FindInstalled(FileSystem& files, const SearchRoots& roots) {
     Installed installed;
     std::array<bool, kEntryCount> settled{};  // found, or its search ended
+    const std::wstring systemDrive = files.SystemDrive();
     for (const auto& drive : roots.drives) {
         const std::vector<Place> places = PlacesOnDrive(drive, roots.folders, settled);
         std::vector<std::wstring> paths;
         for (const Place& place : places) paths.push_back(place.path);
-        const DriveAnswer answer = files.LookUp(drive, paths, kFileAttributes, kDriveBound);
-        if (!answer.answers) continue;
+        const StallRule patience(drive == systemDrive ? kSystemDriveStallLimit : kStallLimit);
+        const DriveAnswer answer = files.LookUp(drive, paths, kFileAttributes, patience);
+        if (answer.reply == DriveReply::Stalled) installed.stalled.push_back(drive);
+        if (answer.reply != DriveReply::Answered) continue;
         for (std::size_t k = 0; k < places.size(); ++k) {
             const Place& place = places[k];
             if (settled[place.entry]) continue;

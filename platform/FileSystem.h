@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,13 +9,24 @@
 
 namespace torvane {
 
-// What one drive answered: whether it could be looked into in the time
-// allowed and, if it could, what each lookup found: one per path asked, in
-// the order asked.
+// How a drive took being looked into.
+enum class DriveReply {
+    Absent,    // missing, not ready or unreachable at once: an empty DVD drive, a link loop
+    Answered,  // every lookup answered
+    Stalled,   // stopped answering and was given up
+};
+
+// What one drive answered: when it answered, what each lookup found, one per
+// path asked, in the order asked.
 struct DriveAnswer {
-    bool answers = false;
+    DriveReply reply = DriveReply::Absent;
     std::vector<Result<std::wstring>> lookups;
 };
+
+// Asked now and then while a drive is looked into, with how many questions
+// (file-system calls) it has answered so far and how long the wait has lasted:
+// whether to wait on. False gives the drive up.
+using Patience = std::function<bool(std::uint64_t answered, std::chrono::milliseconds waited)>;
 
 class FileSystem {
 public:
@@ -23,11 +35,12 @@ public:
     // wildcards) among the files that the attribute mask admits, never a
     // directory: the name found, or "" when there is no such file. A name the
     // file system rejects, or a drive that has gone meanwhile, fails with code
-    // 52. A drive that is missing, not ready or unreachable, or that has not
-    // answered everything within the bound, does not answer: the caller never
-    // waits longer than that, whatever the drive does.
+    // 52. The caller waits no longer than its patience lasts, whatever the
+    // drive does.
     virtual DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths,
-                               std::uint32_t attributeMask, std::chrono::milliseconds bound) = 0;
+                               std::uint32_t attributeMask, const Patience& patience) = 0;
+    // The root of the drive Windows runs from, as "C:\".
+    virtual std::wstring SystemDrive() = 0;
 };
 
 }  // namespace torvane

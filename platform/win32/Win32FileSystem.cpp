@@ -1,3 +1,5 @@
+#include <atomic>
+#include <cwctype>
 #include <memory>
 
 #include "platform/win32/Errors.h"
@@ -81,6 +83,7 @@ struct DriveQuestion {
     std::wstring root;
     std::vector<std::wstring> paths;
     std::uint32_t attributeMask;
+    std::atomic<std::uint64_t> answered{0};  // file-system calls that have returned
     DriveAnswer answer;
 };
 
@@ -89,20 +92,29 @@ DWORD WINAPI AskDrive(void* parameter) {
     DriveQuestion& question = **held;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     DWORD error = ERROR_SUCCESS;
-    if (!Attributes(question.root, data, error) || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
-    for (const auto& path : question.paths) question.answer.lookups.push_back(FindFile(path, question.attributeMask));
-    question.answer.answers = true;
+    const bool rootFound = Attributes(question.root, data, error);
+    ++question.answered;
+    if (!rootFound || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+    for (const auto& path : question.paths) {
+        question.answer.lookups.push_back(FindFile(path, question.attributeMask));
+        ++question.answered;
+    }
+    question.answer.reply = DriveReply::Answered;
     return 0;
 }
 
 }  // namespace
 
 // A drive that hangs (a network drive whose server has gone, a disk that
-// does not spin up) holds only the thread that asks it. That thread is left
-// to itself when the bound has passed; ending the process ends it too.
+// does not spin up) holds only the thread that asks it. Once the patience is
+// spent that thread is left to itself, never terminated: it may be inside the
+// file system, and ending the process ends it too.
 DriveAnswer Win32FileSystem::LookUp(const std::wstring& root, const std::vector<std::wstring>& paths,
-                                    std::uint32_t attributeMask, std::chrono::milliseconds bound) {
-    auto question = std::make_shared<DriveQuestion>(DriveQuestion{root, paths, attributeMask, {}});
+                                    std::uint32_t attributeMask, const Patience& patience) {
+    auto question = std::make_shared<DriveQuestion>();
+    question->root = root;
+    question->paths = paths;
+    question->attributeMask = attributeMask;
     auto* forThread = new std::shared_ptr<DriveQuestion>(question);
     constexpr SIZE_T kStack = 64 * 1024;
     const UniqueHandle thread(
@@ -111,8 +123,20 @@ DriveAnswer Win32FileSystem::LookUp(const std::wstring& root, const std::vector<
         AskDrive(forThread);  // no thread to spare: ask here, as the system allows
         return std::move(question->answer);
     }
-    if (WaitForSingleObject(thread.get(), static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) return {};
+    constexpr DWORD kLookAgain = 100;  // milliseconds between looks at the drive's progress
+    const ULONGLONG started = GetTickCount64();
+    while (WaitForSingleObject(thread.get(), kLookAgain) != WAIT_OBJECT_0) {
+        const std::chrono::milliseconds waited(GetTickCount64() - started);
+        if (!patience(question->answered.load(), waited)) return {DriveReply::Stalled, {}};
+    }
     return std::move(question->answer);
+}
+
+std::wstring Win32FileSystem::SystemDrive() {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length < 3 || length >= MAX_PATH || folder[1] != L':') return L"C:\\";
+    return {static_cast<wchar_t>(towupper(folder[0])), L':', L'\\'};
 }
 
 }  // namespace torvane::win32

@@ -16,7 +16,8 @@ namespace torvane::win32 {
 class Win32FileSystem : public FileSystem {
 public:
     DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t attributeMask,
-                       std::chrono::milliseconds bound) override;
+                       const Patience& patience) override;
+    std::wstring SystemDrive() override;
 };
 
 class Win32Registry : public Registry {
@@ -56,6 +57,7 @@ public:
 class Win32Application : public Application {
 public:
     bool AnotherInstanceRunning() override;
+    void ReleaseInstance() override { instanceMutex_.reset(); }
     std::vector<TopLevelWindow> TopLevelWindows() override;
     Outcome Activate(std::uintptr_t handle) override;
     std::wstring OwnFolder() override;

@@ -30,7 +30,6 @@ TEST(Detection, LooksAtEveryPlaceInOrderDriveByDriveWithinTheBoundAndWithTheFile
     const Installed none = FindInstalled(files, kRoots);
     EXPECT_EQ(none.paths, decltype(none.paths){});
     EXPECT_EQ(files.probes, (std::vector<std::wstring>{L"C:\\", L"D:\\"}));
-    EXPECT_EQ(files.bounds, (std::set<long long>{3000}));
     EXPECT_EQ(files.masks, (std::set<std::uint32_t>{39}));
     // Per drive: 19 entries in 4 folders, Delphi's two candidates in each, VCDS at the root.
     ASSERT_EQ(files.lookups.size(), 2u * (19 * 4 + 8 + 1));
@@ -74,14 +73,37 @@ TEST(Detection, ABadNameEndsOneEntryAnyOtherFailureLeavesTheDriveOutAndOnlyTheFi
     EXPECT_EQ(panel.window.pumps, 24);
 }
 
-TEST(Detection, ADriveThatDoesNotAnswerIsLeftOutQuietly) {
+TEST(Detection, ADriveIsWaitedForWhileItAnswersAndOneThatStopsIsGivenUpAndNamed) {
+    using namespace std::chrono_literals;
     Panel panel;
-    panel.files.silentDrives = {L"C:\\"};
+    panel.files.absentDrives = {L"C:\\"};  // an absent drive is left out without a word
     panel.files.files = {L"D:\\Ross-Tech\\VCDS\\VCDS.exe"};
+    panel.files.paces[L"D:\\"] = {11s, 60ms};  // spinning up, then slow
     panel.Start({0});
     EXPECT_TRUE(panel.dialogs.boxes.empty());
+    EXPECT_EQ(panel.window.title, kTitle);
     EXPECT_EQ(panel.form.InstalledCount(), 1);
     for (const auto& path : panel.files.lookups) EXPECT_TRUE(path.starts_with(L"D:\\")) << path;
+
+    Panel stalled;
+    stalled.files.paces[L"C:\\"] = {0ms, 150ms, 40};
+    stalled.files.paces[L"D:\\"] = {0ms, 1ms, 3};
+    stalled.files.files = {L"D:\\Ross-Tech\\VCDS\\VCDS.exe"};
+    stalled.Start({1});
+    // Given up a full limit after the last answer: 60 s for the system drive, 12 s for the others.
+    EXPECT_EQ(stalled.files.givenUp[L"C:\\"], 5900ms + 60s);
+    EXPECT_EQ(stalled.files.givenUp[L"D:\\"], 100ms + 12s);
+    EXPECT_EQ(stalled.dialogs.Prompts(), (std::vector<std::wstring>{L"Nessuna applicazione installata.    \r\n"
+                                                                     L"Il programma viene terminato.\r\n"
+                                                                     L"C:\\ non risponde.\r\nD:\\ non risponde."}));
+    EXPECT_EQ(stalled.application.releases, 1);
+
+    Panel hung;
+    hung.files.paces[L"D:\\"] = {0ms, 0ms, 0};
+    hung.Start({1});
+    EXPECT_EQ(hung.window.title, kTitle + L" - D:\\ non risponde");
+    hung.form.Form_DblClick();
+    EXPECT_EQ(hung.window.title, kTitle);
 }
 
 struct Shape {

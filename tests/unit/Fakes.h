@@ -75,18 +75,34 @@ struct FakeWindow : Window {
     void EndProgram() override { ++endCalls; }
 };
 
+// A drive answers its questions (the root, then each path) at its pace, on a
+// clock that the panel reads every 100 ms.
+struct Pace {
+    std::chrono::milliseconds first{0}, each{0};  // to the first answer, then between answers
+    std::uint64_t stopsAfter = UINT64_MAX;        // answers before it hangs
+};
+
 struct FakeFileSystem : FileSystem {
     std::set<std::wstring> files;
     std::map<std::wstring, Failure> failures;
-    std::set<std::wstring> silentDrives;  // do not answer
+    std::set<std::wstring> absentDrives;
+    std::map<std::wstring, Pace> paces;
     std::vector<std::wstring> probes, lookups;
     std::set<std::uint32_t> masks;
-    std::set<long long> bounds;
+    std::map<std::wstring, std::chrono::milliseconds> givenUp;  // by drive: after how long
     DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t mask,
-                       std::chrono::milliseconds bound) override {
-        probes.push_back(root), masks.insert(mask), bounds.insert(bound.count());
-        if (silentDrives.contains(root)) return {};
-        DriveAnswer answer{true, {}};
+                       const Patience& patience) override {
+        probes.push_back(root), masks.insert(mask);
+        if (absentDrives.contains(root)) return {};
+        const Pace pace = paces[root];
+        const std::uint64_t questions = paths.size() + 1;
+        for (std::chrono::milliseconds t{0};; t += std::chrono::milliseconds(100)) {
+            std::uint64_t answered = pace.each.count() ? 1 + (t - pace.first) / pace.each : questions;
+            answered = t < pace.first ? 0 : std::min({answered, questions, pace.stopsAfter});
+            if (answered == questions) break;
+            if (!patience(answered, t)) return givenUp[root] = t, DriveAnswer{DriveReply::Stalled, {}};
+        }
+        DriveAnswer answer{DriveReply::Answered, {}};
         for (const auto& path : paths) {
             lookups.push_back(path);
             if (auto failure = failures.find(path); failure != failures.end()) {
@@ -97,6 +113,7 @@ struct FakeFileSystem : FileSystem {
         }
         return answer;
     }
+    std::wstring SystemDrive() override { return L"C:\\"; }
 };
 
 struct FakeRegistry : Registry {
@@ -169,7 +186,9 @@ struct FakeApplication : Application {
     bool anotherInstance = false;
     std::vector<TopLevelWindow> windows;
     std::vector<std::uintptr_t> activated;
+    int releases = 0;
     bool AnotherInstanceRunning() override { return anotherInstance; }
+    void ReleaseInstance() override { ++releases; }
     std::vector<TopLevelWindow> TopLevelWindows() override { return windows; }
     Outcome Activate(std::uintptr_t handle) override { return activated.push_back(handle), std::nullopt; }
     std::wstring OwnFolder() override { return L"C:\\Program Files\\Torvane"; }
