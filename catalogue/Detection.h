@@ -24,8 +24,10 @@ struct Installed {
 
 // Looks for every entry's executable at its fixed places, drive by drive, and
 // within a drive folder by folder and candidate by candidate: the first found
-// wins. A drive is waited for as long as it keeps answering (StallRule); one
-// that stops is left out and named, one that is absent is left out quietly.
+// wins. Each program-files and vendor folder is asked once, before what lies
+// under it, which is asked only when the folder is not plainly absent. A drive
+// is waited for as long as it keeps answering (StallRule); one that stops is
+// left out and named, one that is absent is left out quietly.
 // A bad name (code 52) ends that entry's search quietly; any other failure
 // leaves the rest of that drive out of the search and is kept to be told once.
 Installed FindInstalled(FileSystem& files, const SearchRoots& roots);

@@ -15,8 +15,7 @@ namespace torvane::win32 {
 
 class Win32FileSystem : public FileSystem {
 public:
-    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t attributeMask,
-                       const Patience& patience) override;
+    DriveReply Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) override;
     std::wstring SystemDrive() override;
 };
 

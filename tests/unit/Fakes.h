@@ -82,36 +82,42 @@ struct Pace {
     std::uint64_t stopsAfter = UINT64_MAX;        // answers before it hangs
 };
 
-struct FakeFileSystem : FileSystem {
+struct FakeFileSystem : FileSystem, DriveQuestions {
     std::set<std::wstring> files;
-    std::map<std::wstring, Failure> failures;
+    std::map<std::wstring, Failure> failures;  // of files and folders
     std::set<std::wstring> absentDrives;
     std::map<std::wstring, Pace> paces;
-    std::vector<std::wstring> probes, lookups;
+    std::vector<std::wstring> probes, lookups;  // every question; a folder's ends in a backslash
     std::set<std::uint32_t> masks;
     std::map<std::wstring, std::chrono::milliseconds> givenUp;  // by drive: after how long
-    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t mask,
-                       const Patience& patience) override {
-        probes.push_back(root), masks.insert(mask);
-        if (absentDrives.contains(root)) return {};
+
+    DriveReply Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) override {
+        probes.push_back(root);
+        if (absentDrives.contains(root)) return DriveReply::Absent;
+        const std::size_t before = lookups.size();
+        search(*this);
+        // Then as if the drive had answered at its pace: the root, then each question.
         const Pace pace = paces[root];
-        const std::uint64_t questions = paths.size() + 1;
+        const std::uint64_t questions = lookups.size() - before + 1;
         for (std::chrono::milliseconds t{0};; t += std::chrono::milliseconds(100)) {
             std::uint64_t answered = pace.each.count() ? 1 + (t - pace.first) / pace.each : questions;
             answered = t < pace.first ? 0 : std::min({answered, questions, pace.stopsAfter});
-            if (answered == questions) break;
-            if (!patience(answered, t)) return givenUp[root] = t, DriveAnswer{DriveReply::Stalled, {}};
+            if (answered == questions) return DriveReply::Answered;
+            if (!patience(answered, t)) return givenUp[root] = t, DriveReply::Stalled;
         }
-        DriveAnswer answer{DriveReply::Answered, {}};
-        for (const auto& path : paths) {
-            lookups.push_back(path);
-            if (auto failure = failures.find(path); failure != failures.end()) {
-                answer.lookups.emplace_back(failure->second);
-            } else {
-                answer.lookups.emplace_back(files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring());
-            }
-        }
-        return answer;
+    }
+    Result<bool> Folder(const std::wstring& path) override {
+        lookups.push_back(path + L"\\");
+        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
+        // There when a file, or a path that fails, lies under it.
+        const auto under = [&](const std::wstring& file) { return file.starts_with(path + L"\\"); };
+        return std::any_of(files.begin(), files.end(), under) ||
+               std::any_of(failures.begin(), failures.end(), [&](auto& failure) { return under(failure.first); });
+    }
+    Result<std::wstring> File(const std::wstring& path, std::uint32_t mask) override {
+        lookups.push_back(path), masks.insert(mask);
+        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
+        return files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
     }
     std::wstring SystemDrive() override { return L"C:\\"; }
 };
