@@ -110,41 +110,91 @@ struct DriveQuestion {
     DriveReply reply = DriveReply::Absent;
 };
 
-DWORD WINAPI AskDrive(void* parameter) {
-    const std::unique_ptr<std::shared_ptr<DriveQuestion>> held(static_cast<std::shared_ptr<DriveQuestion>*>(parameter));
-    DriveQuestion& question = **held;
+void AskDrive(DriveQuestion& question) {
     const Result<bool> root = question.questions.Folder(question.root);
-    if (!root.ok() || !root.value()) return 0;
+    if (!root.ok() || !root.value()) return;
     question.search(question.questions);
     question.reply = DriveReply::Answered;
+}
+
+}  // namespace
+
+// The thread that asks the drives, one after the other, and what it is asked.
+// Shared with the thread, which may outlive its owner inside a drive.
+struct Win32FileSystem::Asker {
+    UniqueHandle wake{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // a question is waiting, or quit is set
+    UniqueHandle done{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // the question is answered
+    std::shared_ptr<DriveQuestion> question;
+    std::atomic<bool> quit{false};
+    UniqueHandle thread;
+};
+
+namespace {
+
+DWORD WINAPI AskDrives(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<Win32FileSystem::Asker>> held(
+        static_cast<std::shared_ptr<Win32FileSystem::Asker>*>(parameter));
+    Win32FileSystem::Asker& asker = **held;
+    while (WaitForSingleObject(asker.wake.get(), INFINITE) == WAIT_OBJECT_0 && !asker.quit) {
+        AskDrive(*asker.question);
+        SetEvent(asker.done.get());
+    }
     return 0;
 }
 
 }  // namespace
 
-// A drive that hangs (a network drive whose server has gone, a disk that
-// does not spin up) holds only the thread that asks it. Once the patience is
-// spent that thread is left to itself, never terminated: it may be inside the
-// file system, and ending the process ends it too.
+Win32FileSystem::~Win32FileSystem() { LetGo(); }
+
+// A thread of its own asks the drives: one made per drive cost as much as
+// the questions of the drive Windows runs from. A drive that hangs (a
+// network drive whose server has gone, a disk that does not spin up) holds
+// only that thread. Once the patience is spent the thread is left to
+// itself, never terminated: it may be inside the file system, and ending the
+// process ends it too. The next drive gets a new thread.
 DriveReply Win32FileSystem::Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) {
     auto question = std::make_shared<DriveQuestion>();
     question->root = root;
     question->search = search;
-    auto* forThread = new std::shared_ptr<DriveQuestion>(question);
-    constexpr SIZE_T kStack = 64 * 1024;
-    const UniqueHandle thread(
-        CreateThread(nullptr, kStack, AskDrive, forThread, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
-    if (!thread) {
-        AskDrive(forThread);  // no thread to spare: ask here, as the system allows
+    if (!asker_) asker_ = StartAsker();
+    if (!asker_) {
+        AskDrive(*question);  // no thread to spare: ask here, as the system allows
         return question->reply;
     }
+    asker_->question = question;
+    SetEvent(asker_->wake.get());
     constexpr DWORD kLookAgain = 100;  // milliseconds between looks at the drive's progress
     const ULONGLONG started = GetTickCount64();
-    while (WaitForSingleObject(thread.get(), kLookAgain) != WAIT_OBJECT_0) {
+    while (WaitForSingleObject(asker_->done.get(), kLookAgain) != WAIT_OBJECT_0) {
         const std::chrono::milliseconds waited(GetTickCount64() - started);
-        if (!patience(question->questions.answered.load(), waited)) return DriveReply::Stalled;
+        if (!patience(question->questions.answered.load(), waited)) {
+            LetGo();
+            return DriveReply::Stalled;
+        }
     }
     return question->reply;
+}
+
+std::shared_ptr<Win32FileSystem::Asker> Win32FileSystem::StartAsker() {
+    auto asker = std::make_shared<Asker>();
+    if (!asker->wake || !asker->done) return nullptr;
+    auto* forThread = new std::shared_ptr<Asker>(asker);
+    constexpr SIZE_T kStack = 64 * 1024;
+    asker->thread.reset(
+        CreateThread(nullptr, kStack, AskDrives, forThread, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    if (!asker->thread) {
+        delete forThread;
+        return nullptr;
+    }
+    return asker;
+}
+
+// The thread ends once it is back from the drive it is in, if ever.
+void Win32FileSystem::LetGo() {
+    if (!asker_) return;
+    asker_->quit = true;
+    SetEvent(asker_->wake.get());
+    asker_.reset();
 }
 
 std::wstring Win32FileSystem::SystemDrive() {

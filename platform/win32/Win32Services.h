@@ -2,6 +2,8 @@
 // The Win32 implementations of the program's platform interfaces.
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/Application.h"
 #include "platform/Elevation.h"
 #include "platform/FileSystem.h"
@@ -15,8 +17,20 @@ namespace torvane::win32 {
 
 class Win32FileSystem : public FileSystem {
 public:
+    struct Asker;
+
+    Win32FileSystem() = default;
+    ~Win32FileSystem() override;
+    Win32FileSystem(const Win32FileSystem&) = delete;
+    Win32FileSystem& operator=(const Win32FileSystem&) = delete;
     DriveReply Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) override;
     std::wstring SystemDrive() override;
+
+private:
+    static std::shared_ptr<Asker> StartAsker();
+    void LetGo();
+
+    std::shared_ptr<Asker> asker_;  // null until the first drive is asked, and after one is given up
 };
 
 class Win32Registry : public Registry {
