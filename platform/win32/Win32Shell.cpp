@@ -16,11 +16,23 @@ void EnterShellApartment() {
     (void)apartment;
 }
 
-std::int32_t Win32Shell::Execute(bool ownedByWindow, const std::wstring& verb, const std::wstring& file,
-                                 const std::optional<std::wstring>& directory) {
-    using ShellExecuteWFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+namespace {
+
+using ShellExecuteWFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+
+ShellExecuteWFn ShellExecuteFunction() {
     EnterShellApartment();
     static const auto shellExecute = LateBound<ShellExecuteWFn>(L"shell32.dll", "ShellExecuteW");
+    return shellExecute;
+}
+
+}  // namespace
+
+void PrepareShell() { ShellExecuteFunction(); }
+
+std::int32_t Win32Shell::Execute(bool ownedByWindow, const std::wstring& verb, const std::wstring& file,
+                                 const std::optional<std::wstring>& directory) {
+    const ShellExecuteWFn shellExecute = ShellExecuteFunction();
     if (shellExecute == nullptr) return SE_ERR_DLLNOTFOUND;
     const HINSTANCE result = shellExecute(ownedByWindow ? owner_ : nullptr, verb.c_str(), file.c_str(), nullptr,
                                            directory ? directory->c_str() : nullptr, SW_SHOWNORMAL);

@@ -5,6 +5,7 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Errors.h"
 #include "platform/win32/PictureButton.h"
+#include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
 #include "platform/win32/WindowClasses.h"
 
@@ -197,9 +198,11 @@ void Win32Window::Dispatch(MSG& message) {
             return;
         }
     }
+    // The pointer over a button is the first sign of a click to come.
     if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr &&
         GetParent(message.hwnd) == frameHwnd_) {
         AddTooltips();
+        PrepareShell();
     }
     if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
