@@ -210,6 +210,10 @@ void Win32Window::Dispatch(MSG& message) {
 }
 
 void Win32Window::PumpEvents() {
+    // Before the window is made no message can be waiting for this thread,
+    // and each empty look is a round trip to the system (under Wine it also
+    // gives the processor away).
+    if (hwnd_ == nullptr) return;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
