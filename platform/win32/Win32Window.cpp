@@ -121,9 +121,13 @@ void Win32Window::ApplyButton(int index) {
 
 Outcome Win32Window::Show() {
     if (hwnd_ == nullptr) {
+        // Window and frame are made where they belong: only the buttons are
+        // still to be made.
         if (Outcome failed = CreateWindows()) return failed;
+        for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) ApplyButton(i);
+    } else {
+        LayOut();
     }
-    LayOut();
     // Icon and focus before the window shows, so that its first paint is its
     // only one: set afterwards, they would have the caption and a button
     // drawn twice.
