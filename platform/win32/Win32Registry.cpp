@@ -24,18 +24,20 @@ Result<std::wstring> Win32Registry::Read(const std::wstring& fullPath) {
     if (LONG status = RegOpenKeyExW(RootKey(path->root), path->subKey.c_str(), 0, KEY_QUERY_VALUE, key.out())) {
         return Win32Failure(static_cast<DWORD>(status));
     }
-    // The size may grow between the two calls; ask until the data fits.
-    std::vector<BYTE> data;
+    // The stored words and a program's path fit at the first query, each of
+    // which is a round trip to the system; a longer value is asked for again
+    // at its size, which may grow in between: ask until the data fits.
+    constexpr DWORD kFirstGuess = 512;  // bytes: MAX_PATH characters, quoted, with a switch
+    std::vector<BYTE> data(kFirstGuess);
     DWORD type = 0;
     for (;;) {
         DWORD size = static_cast<DWORD>(data.size());
-        const LONG status = RegQueryValueExW(key.get(), ValueName(*path), nullptr, &type,
-                                             data.empty() ? nullptr : data.data(), &size);
-        if (status == ERROR_SUCCESS && !data.empty()) {
+        const LONG status = RegQueryValueExW(key.get(), ValueName(*path), nullptr, &type, data.data(), &size);
+        if (status == ERROR_SUCCESS) {
             data.resize(size);
             break;
         }
-        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return Win32Failure(static_cast<DWORD>(status));
+        if (status != ERROR_MORE_DATA) return Win32Failure(static_cast<DWORD>(status));
         data.resize(size + sizeof(wchar_t));
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
