@@ -38,6 +38,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
         win32::Win32Application application;
         return static_cast<int>(settings::RunElevatedWrite(arguments, registry, application));
     }
+    // First, so that the drives' thread starts up while the menu, the screen and
+    // the settings are set up.
+    win32::Win32FileSystem files;
     win32::Win32Window window(instance, design::Window(build::kContactAddress));
     win32::Win32Dialogs dialogs(window.Handle());
     // Without its window classes the panel cannot show itself: say why.
@@ -45,7 +48,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
         dialogs.ShowMessage(ErrorPrompt(*failed), L"Torvane", BoxStyle::Critical);
         return 1;
     }
-    win32::Win32FileSystem files;
     win32::Win32Registry registry;
     win32::Win32Shell shell(window.Handle());
     win32::Win32Processes processes;

@@ -144,6 +144,8 @@ DWORD WINAPI AskDrives(void* parameter) {
 
 }  // namespace
 
+Win32FileSystem::Win32FileSystem() : asker_(StartAsker()) {}
+
 Win32FileSystem::~Win32FileSystem() { LetGo(); }
 
 // A thread of its own asks the drives: one made per drive cost as much as

@@ -19,7 +19,9 @@ class Win32FileSystem : public FileSystem {
 public:
     struct Asker;
 
-    Win32FileSystem() = default;
+    // The thread that asks the drives is started here: it takes a while to
+    // start, which the making of the window covers.
+    Win32FileSystem();
     ~Win32FileSystem() override;
     Win32FileSystem(const Win32FileSystem&) = delete;
     Win32FileSystem& operator=(const Win32FileSystem&) = delete;
