@@ -20,7 +20,7 @@ public:
     struct Asker;
 
     // The thread that asks the drives is started here: it takes a while to
-    // start, which the making of the window covers.
+    // start, which setting up the menu, the screen and the settings covers.
     Win32FileSystem();
     ~Win32FileSystem() override;
     Win32FileSystem(const Win32FileSystem&) = delete;
@@ -32,7 +32,7 @@ private:
     static std::shared_ptr<Asker> StartAsker();
     void LetGo();
 
-    std::shared_ptr<Asker> asker_;  // null until the first drive is asked, and after one is given up
+    std::shared_ptr<Asker> asker_;  // null while no thread could be made, and after a drive was given up
 };
 
 class Win32Registry : public Registry {
@@ -51,8 +51,8 @@ std::wstring OwnModulePath();
 // mailto: handlers and elevation prompts; entered once, at first need.
 void EnterShellApartment();
 
-// The apartment entered and shell32 loaded, ahead of a launch: about a
-// third of the time from a click to ShellExecuteW when left to the click.
+// The apartment entered and shell32 loaded, ahead of a launch: left to the
+// click, loading shell32 took most of the time from the click to ShellExecuteW.
 void PrepareShell();
 
 class Win32Shell : public Shell {
