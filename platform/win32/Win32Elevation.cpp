@@ -7,17 +7,6 @@
 
 namespace torvane::win32 {
 
-// Under UAC an administrator's programs run with a filtered token that is
-// not elevated; with UAC off, an administrator's token is.
-bool Win32Elevation::HasAdministratorRights() {
-    UniqueHandle token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) return false;
-    TOKEN_ELEVATION elevation{};
-    DWORD size = 0;
-    return GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof(elevation), &size) &&
-           elevation.TokenIsElevated != 0;
-}
-
 Result<std::uint32_t> Win32Elevation::RunElevated(const std::wstring& arguments) {
     using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
     EnterShellApartment();

@@ -70,7 +70,6 @@ private:
 class Win32Elevation : public Elevation {
 public:
     Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
-    bool HasAdministratorRights() override;
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
 
 private:

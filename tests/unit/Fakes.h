@@ -47,7 +47,6 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
-    std::set<CheckItem> shields;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -68,7 +67,6 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    void ShowShield(CheckItem item) override { shields.insert(item); }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
@@ -178,11 +176,9 @@ struct FakeApplication : Application {
 
 // The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
 struct FakeElevation : Elevation {
-    bool administrator = false;
     Result<std::uint32_t> result = 0u;
     std::function<void()> onRun;
     std::vector<std::wstring> runs;  // the arguments of each
-    bool HasAdministratorRights() override { return administrator; }
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
         return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }

@@ -153,7 +153,7 @@ TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
 }
 
 // Task Manager's switch, by the first byte of either record, whatever its size: odd clears the mark at start-up,
-// and switching on sets only such records to on. Without rights the option items carry the shield.
+// and switching on sets only such records to on.
 TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
     using Bytes = std::vector<std::uint8_t>;
     const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -161,11 +161,9 @@ TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
                                                 {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
                                                 {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
         Panel panel;
-        panel.elevation.administrator = marked;
         panel.registry.records = {{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}};
         panel.Start({0}, L"NoAdminDefault", kLine);
         EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
-        EXPECT_EQ(panel.window.shields.size(), marked ? 0u : 2u);
         panel.dialogs.answers = {Yes};
         panel.form.mnuOpzioniAvvio_Click();
         EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], marked || machine[0] == 6 ? machine : on);
