@@ -57,7 +57,7 @@ Outcome StoreSwitch(Registry& store, OptionSwitch change, const std::wstring& co
             return store.Write(kRunValue, L"");
         case OptionSwitch::AutoStartOn:
             if (Outcome failed = store.Write(kRunValue, commandLine)) return failed;
-            return SwitchOnRecord(store, kMachineStartRecord);
+            return SwitchOnRecord(store, StartRecord::Machine);
     }
     return std::nullopt;
 }

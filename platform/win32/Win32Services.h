@@ -26,6 +26,7 @@ public:
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override;
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) override;
     Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) override;
+    bool Is32BitViewOf64BitWindows() override;
 };
 
 // The full path of this program's executable.

@@ -103,6 +103,7 @@ struct FakeRegistry : Registry {
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
     std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
+    bool windows64 = true;                                      // and this program 32-bit
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -122,6 +123,7 @@ struct FakeRegistry : Registry {
         return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
     Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
+    bool Is32BitViewOf64BitWindows() override { return windows64; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }

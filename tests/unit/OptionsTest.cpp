@@ -153,21 +153,35 @@ TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
 }
 
 // Task Manager's switch, by the first byte of either record, whatever its size: odd clears the mark at start-up,
-// and switching on sets only such records to on.
+// and switching on, directly or by the elevated copy, sets only such records to on. The records are under Run32 on
+// 64-bit Windows and under Run on 32-bit Windows.
 TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
     using Bytes = std::vector<std::uint8_t>;
     const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
-                                                {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
-                                                {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
-        Panel panel;
-        panel.registry.records = {{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}};
-        panel.Start({0}, L"NoAdminDefault", kLine);
-        EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
-        panel.dialogs.answers = {Yes};
-        panel.form.mnuOpzioniAvvio_Click();
-        EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], marked || machine[0] == 6 ? machine : on);
-        EXPECT_EQ(panel.registry.records[settings::kUserStartRecord], marked || user[0] == 2 ? user : on);
+    for (const auto& [windows64, byCopy] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
+        const std::wstring key = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\" +
+                                 std::wstring(windows64 ? L"Run32" : L"Run") + L"\\Torvane";
+        const std::wstring machinePath = L"HKEY_LOCAL_MACHINE" + key, userPath = L"HKEY_CURRENT_USER" + key;
+        for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
+                                                    {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
+                                                    {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
+            Panel panel;
+            panel.registry.windows64 = windows64;
+            panel.registry.records = {{machinePath, machine}, {userPath, user}};
+            panel.Start({0}, L"NoAdminDefault", kLine);
+            EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
+            if (byCopy) panel.registry.writeFailure = Failure{kDenied, L"Accesso negato."};
+            panel.elevation.onRun = [&] {
+                panel.registry.writeFailure.reset();
+                settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
+            };
+            panel.dialogs.answers = {Yes};
+            panel.form.mnuOpzioniAvvio_Click();
+            EXPECT_EQ(panel.elevation.runs.size(), byCopy ? 1u : 0u);
+            EXPECT_EQ(panel.registry.records[machinePath], marked || machine[0] == 6 ? machine : on);
+            EXPECT_EQ(panel.registry.records[userPath], marked || user[0] == 2 ? user : on);
+            EXPECT_EQ(panel.registry.records.size(), 2u);
+        }
     }
 }
 
