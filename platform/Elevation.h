@@ -16,6 +16,8 @@ public:
     // code. Fails when it cannot be started: codes::kCancelled when the user
     // declines the prompt.
     virtual Result<std::uint32_t> RunElevated(const std::wstring& arguments) = 0;
+    // The system's description of an exit code that such a run reported.
+    virtual std::wstring DescribeExitCode(std::uint32_t code) = 0;
 };
 
 }  // namespace torvane

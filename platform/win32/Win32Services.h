@@ -72,6 +72,7 @@ class Win32Elevation : public Elevation {
 public:
     Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
+    std::wstring DescribeExitCode(std::uint32_t code) override;
 
 private:
     const HWND& owner_;

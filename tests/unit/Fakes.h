@@ -184,6 +184,7 @@ struct FakeElevation : Elevation {
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
         return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }
+    std::wstring DescribeExitCode(std::uint32_t code) override { return L"Testo di " + std::to_wstring(code) + L"."; }
 };
 
 // A panel with fakes for every platform part, at version 0.3.0.

@@ -102,12 +102,17 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
 
-// Declined, failed too, writing nothing, writing: the mark and the box follow what is stored once the elevated
-// copy has ended. Meanwhile clicks and menu commands do nothing.
+// Declined, not started, refused for lack of rights or otherwise, writing nothing, writing: the mark and the one box
+// follow what is stored once the elevated copy has ended. Meanwhile clicks and menu commands do nothing.
 TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
     using Exit = Result<std::uint32_t>;
-    for (const auto& [exit, copyWrites] : {std::pair{Exit(Failure{codes::kCancelled, L"Annullata."}), false},
-                                           {Exit(0x80070005u), false}, {Exit(0u), false}, {Exit(0u), true}}) {
+    const std::wstring notChanged = L"Impossibile modificare l'opzione: Errore ";
+    for (const auto& [exit, copyWrites, box] : {
+             std::tuple{Exit(Failure{codes::kCancelled, L"Annullata."}), false, kNoRights},
+             {Exit(Failure{codes::kNotFound, L"Non trovato."}), false, notChanged + L"-2147024894  Non trovato."},
+             {Exit(0x80070005u), false, kNoRights},
+             {Exit(0x8007000Du), false, notChanged + L"-2147024883  Testo di 2147942413."},
+             {Exit(0u), false, kNoRights}, {Exit(0u), true, L""}}) {
         for (const bool admin : {true, false}) {
             Panel panel;
             panel.Start({0});
@@ -124,7 +129,7 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
             EXPECT_EQ(panel.elevation.runs.at(0), admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si");
             EXPECT_EQ(panel.window.checks[admin ? CheckItem::Admin : CheckItem::Avvio], copyWrites);
             const std::wstring done = admin ? kAdminDone : L"Opzione attivata      ";
-            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : kNoRights}));
+            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : box}));
             EXPECT_EQ(panel.registry.values[kEsegui] + panel.registry.values[kRun],
                       !copyWrites ? L"NoAdminDefault" : admin ? L"AdminDefault" : L"NoAdminDefault" + kLine);
             EXPECT_TRUE(panel.shell.calls.empty() && panel.window.closeCalls == 0);
