@@ -6,6 +6,12 @@ namespace {
 // Task Manager's records under either root, in one key for each Run key.
 constexpr wchar_t kStartupApproved[] = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
 
+std::wstring StartRecordPath(Registry& store, StartRecord whose) {
+    const std::wstring root = whose == StartRecord::Machine ? L"HKEY_LOCAL_MACHINE" : L"HKEY_CURRENT_USER";
+    const wchar_t* key = store.Is32BitViewOf64BitWindows() ? L"Run32" : L"Run";
+    return root + kStartupApproved + key + L"\\Torvane";
+}
+
 }  // namespace
 
 std::wstring AutoStartCommandLine(const std::wstring& folder, const std::wstring& exeBaseName) {
@@ -14,12 +20,6 @@ std::wstring AutoStartCommandLine(const std::wstring& folder, const std::wstring
     line += exeBaseName + L".exe";
     if (line.find(L' ') != std::wstring::npos) line = L"\"" + line + L"\"";
     return line;
-}
-
-std::wstring StartRecordPath(Registry& store, StartRecord whose) {
-    const std::wstring root = whose == StartRecord::Machine ? L"HKEY_LOCAL_MACHINE" : L"HKEY_CURRENT_USER";
-    const wchar_t* key = store.Is32BitViewOf64BitWindows() ? L"Run32" : L"Run";
-    return root + kStartupApproved + key + L"\\Torvane";
 }
 
 bool RecordSaysOff(const std::vector<std::uint8_t>& record) { return !record.empty() && (record[0] & 1) != 0; }

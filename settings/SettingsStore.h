@@ -12,12 +12,11 @@ inline constexpr wchar_t kKeyDefaultValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Me
 inline constexpr wchar_t kEsegui[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui";
 inline constexpr wchar_t kRunValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
 
-// Windows' records of the Run value's switch in Task Manager (Startup apps):
-// the machine's counts for every user, the user's for that user.
+// Windows' records of the Run value's switch in Task Manager (Startup apps),
+// named like the Run value: under Run32 for the 32-bit Run key of a 64-bit
+// Windows, under Run for the one Run key of a 32-bit Windows. The machine's
+// record counts for every user, the user's for that user.
 enum class StartRecord { Machine, User };
-// Where a record is, named like the Run value: under Run32 for the 32-bit Run
-// key of a 64-bit Windows, under Run for the one Run key of a 32-bit Windows.
-std::wstring StartRecordPath(Registry& store, StartRecord whose);
 
 inline constexpr wchar_t kAdminDefault[] = L"AdminDefault";
 inline constexpr wchar_t kNoAdminDefault[] = L"NoAdminDefault";
