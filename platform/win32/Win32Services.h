@@ -26,6 +26,7 @@ public:
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override;
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) override;
     Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) override;
+    bool Is32BitViewOf64BitWindows() override;
 };
 
 // The full path of this program's executable.
@@ -71,8 +72,8 @@ private:
 class Win32Elevation : public Elevation {
 public:
     Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
-    bool HasAdministratorRights() override;
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
+    std::wstring DescribeExitCode(std::uint32_t code) override;
 
 private:
     const HWND& owner_;

@@ -49,7 +49,6 @@ public:
     void MoveButton(int index, const Rect& rect) override;
     bool Checked(CheckItem item) override;
     void SetChecked(CheckItem item, bool checked) override;
-    void ShowShield(CheckItem item) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
     void Close() override;
@@ -80,7 +79,6 @@ private:
     void Dispatch(MSG& message);
     int Px(double twips) const;
     int MenuId(CheckItem item) const;
-    void PutShields();
 
     HINSTANCE instance_;
     WindowDesign design_;
@@ -101,8 +99,6 @@ private:
     HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;
     bool tooltipsAdded_ = false;
-    std::vector<int> shielded_;  // menu commands to carry the shield
-    UniqueBitmap shield_;        // made when the menu first opens
 };
 
 }  // namespace torvane::win32

@@ -87,9 +87,6 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_INITMENUPOPUP:
-            PutShields();
-            break;
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);

@@ -47,7 +47,6 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
-    std::set<CheckItem> shields;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -68,7 +67,6 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    void ShowShield(CheckItem item) override { shields.insert(item); }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
@@ -128,6 +126,7 @@ struct FakeRegistry : Registry {
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
     std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
+    bool windows64 = true;                                      // and this program 32-bit
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -147,6 +146,7 @@ struct FakeRegistry : Registry {
         return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
     Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
+    bool Is32BitViewOf64BitWindows() override { return windows64; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -203,14 +203,13 @@ struct FakeApplication : Application {
 
 // The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
 struct FakeElevation : Elevation {
-    bool administrator = false;
     Result<std::uint32_t> result = 0u;
     std::function<void()> onRun;
     std::vector<std::wstring> runs;  // the arguments of each
-    bool HasAdministratorRights() override { return administrator; }
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
         return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }
+    std::wstring DescribeExitCode(std::uint32_t code) override { return L"Testo di " + std::to_wstring(code) + L"."; }
 };
 
 // A panel with fakes for every platform part, at version 0.3.0.
