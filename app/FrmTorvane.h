@@ -68,6 +68,7 @@ private:
     bool VerificaInstallazione(std::int16_t index, const Installed& installed);
     void PosizionaBottoni(std::int16_t count);
     std::wstring MessaggioRisultato(std::int32_t code);
+    void SetBusy(bool& flag, bool value);
 
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);

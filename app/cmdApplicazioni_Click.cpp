@@ -13,14 +13,14 @@ void FrmTorvane::ButtonPressed(std::int16_t index, const Click& click) {
 // processes where its entry asks for it, and reports the result in the title.
 void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     if (Occupato) return;
-    Occupato = true;
+    SetBusy(Occupato, true);
 
     const std::wstring verb = window_.Checked(CheckItem::Admin) ? L"runas" : L"open";
     const std::wstring path = index >= 0 && static_cast<std::size_t>(index) < PercorsiApplicazioni.size()
                                   ? PercorsiApplicazioni[static_cast<std::size_t>(index)]
                                   : std::wstring();
     if (path.empty()) {
-        Occupato = false;
+        SetBusy(Occupato, false);
         return;
     }
     const auto directory = WorkingDirectory(path);
@@ -46,7 +46,7 @@ void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     const std::wstring message = MessaggioRisultato(code);
     window_.SetTitle(title + L" - " + std::to_wstring(code) + L"  " + message);
     window_.SendToBottom();
-    Occupato = false;
+    SetBusy(Occupato, false);
     window_.PumpEvents();
 }
 
@@ -57,7 +57,7 @@ FrmTorvane::Trap FrmTorvane::LaunchTrap(const Failure& failure) {
         case codes::kObjectGone:
             return Trap::Continue;
         case codes::kInvalidCall:
-            Occupato = false;
+            SetBusy(Occupato, false);
             return Trap::End;
         default:
             dialogs_.ShowMessage(ErrorPrompt(failure), L"CMDApplicazioni", BoxStyle::Critical);

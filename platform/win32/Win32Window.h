@@ -50,6 +50,7 @@ public:
     bool Checked(CheckItem item) override;
     void SetChecked(CheckItem item, bool checked) override;
     void ShowShield(CheckItem item) override;
+    void SetTakesClicks(bool takes) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
     void Close() override;
@@ -100,6 +101,7 @@ private:
     UniqueIcon windowIcon_;
     HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;
+    bool takesClicks_ = true;
     bool tooltipsAdded_ = false;
     std::vector<int> shielded_;  // menu commands to carry the shield
     UniqueBitmap shield_;        // made when the menu first opens

@@ -48,6 +48,7 @@ struct FakeWindow : Window {
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
     std::set<CheckItem> shields;
+    bool takesClicks = true;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -69,6 +70,7 @@ struct FakeWindow : Window {
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
     void ShowShield(CheckItem item) override { shields.insert(item); }
+    void SetTakesClicks(bool takes) override { takesClicks = takes; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
