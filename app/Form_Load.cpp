@@ -51,7 +51,6 @@ void FrmTorvane::Form_Load() {
         window_.ShowShield(CheckItem::Admin);
     }
 
-    Dischi = {{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
     DetectInstalledApplications();
 
     if (NumeroInstallate == 0) {

@@ -152,7 +152,7 @@ struct FakeShell : Shell {
 struct FakeProcesses : Processes {
     std::vector<ProcessEntry> running;
     std::optional<Failure> listFailure;
-    std::set<std::uint32_t> refused;  // cannot be stopped
+    std::set<std::uint32_t> refused;  // lacking the rights
     std::vector<std::uint32_t> terminated, sleeps;
     std::vector<std::wstring> names;  // asked to stop, as listed
     Result<std::vector<ProcessEntry>> List() override {
@@ -160,9 +160,10 @@ struct FakeProcesses : Processes {
         return running;
     }
     std::uint32_t OwnSession() override { return 1; }
-    void Terminate(std::uint32_t id, const std::wstring& name) override {
+    Termination Terminate(std::uint32_t id, const std::wstring& name) override {
         names.push_back(name);
-        if (!refused.contains(id)) terminated.push_back(id);
+        if (refused.contains(id)) return Termination::Refused;
+        return terminated.push_back(id), Termination::Stopped;
     }
     void Sleep(std::uint32_t ms) override { sleeps.push_back(ms); }
 };
