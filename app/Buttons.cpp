@@ -12,6 +12,7 @@ void FrmTorvane::DetectInstalledApplications() {
     const Installed installed = FindApplications(platform_.files);
     // Said once: a failing disk must not cost the user a box per application.
     if (installed.failure) dialogs_.ShowMessage(ErrorPrompt(*installed.failure), L"Torvane", BoxStyle::Critical);
+    unanswered_ = installed.stalled;
     for (std::int16_t i = 0; i < kButtonCount; ++i) {
         window_.SetButtonEnabled(i, VerificaInstallazione(i, installed));
         Installate[i] = window_.ButtonEnabled(i);

@@ -6,11 +6,19 @@ namespace torvane {
 // since the options are written when they change.
 void FrmTorvane::Form_QueryUnload() {
     OggettoShell = nullptr;
-    window_.EndProgram();
+    EndPanel();
 }
 
 void FrmTorvane::mnuOpzioniEsci_Click() {
     window_.Close();
+    EndPanel();
+}
+
+// The next start must find no panel running even while this process lingers:
+// its handles close only when its last thread has left the kernel, and a
+// thread may still wait there on a drive that does not answer.
+void FrmTorvane::EndPanel() {
+    platform_.application.ReleaseInstance();
     window_.EndProgram();
 }
 

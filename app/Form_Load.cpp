@@ -5,6 +5,7 @@ namespace torvane {
 namespace {
 
 constexpr wchar_t kNothingInstalled[] = L"Nessuna applicazione installata.    \r\nIl programma viene terminato.";
+constexpr wchar_t kNoAnswer[] = L" non risponde";  // after a drive given up: "D:\ non risponde"
 
 }  // namespace
 
@@ -15,7 +16,7 @@ void FrmTorvane::Form_Load() {
         // The outcome does not matter: the earlier instance carries on either way.
         ActivateEarlierInstance();
         dialogs_.Beep();
-        window_.EndProgram();
+        EndPanel();
         return;
     }
 
@@ -45,22 +46,23 @@ void FrmTorvane::Form_Load() {
     }
     // Task Manager may have switched the start off without touching the value.
     window_.SetChecked(CheckItem::Avvio, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
-    // Without administrator rights, changing either option asks for them.
-    if (!platform_.elevation.HasAdministratorRights()) {
-        window_.ShowShield(CheckItem::Avvio);
-        window_.ShowShield(CheckItem::Admin);
-    }
 
     DetectInstalledApplications();
 
+    // A drive given up is said, or a mechanic would miss its applications
+    // without a word; TitoloFinestra stays, for a second start to find.
     if (NumeroInstallate == 0) {
-        dialogs_.ShowMessage(kNothingInstalled, L"Form load", BoxStyle::Information);
-        window_.EndProgram();
+        std::wstring prompt = kNothingInstalled;
+        for (const auto& drive : unanswered_) prompt += L"\r\n" + drive + kNoAnswer + L".";
+        dialogs_.ShowMessage(prompt, L"Form load", BoxStyle::Information);
+        EndPanel();
         return;
     }
 
     PosizionaBottoni(NumeroInstallate);
-    window_.SetTitle(TitoloFinestra);
+    std::wstring title = TitoloFinestra;
+    for (const auto& drive : unanswered_) title += L" - " + drive + kNoAnswer;
+    window_.SetTitle(title);
     PlaceWindow();
     window_.SetPointer(Pointer::Default);
 }

@@ -64,6 +64,7 @@ private:
     Go ActivateEarlierInstance();
     void DetectInstalledApplications();
     void PlaceWindow();
+    void EndPanel();
 
     bool VerificaInstallazione(std::int16_t index, const Installed& installed);
     void PosizionaBottoni(std::int16_t count);
@@ -93,6 +94,7 @@ private:
     ClickFilter clicks_;
     bool refusalReported_ = false;  // at start-up, only the first refused write is shown
     bool changingOption_ = false;
+    std::vector<std::wstring> unanswered_;  // drives given up at start-up, as "D:\"
 };
 
 }  // namespace torvane

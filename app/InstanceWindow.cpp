@@ -1,7 +1,6 @@
 #include "app/InstanceWindow.h"
 
 #include "app/FrmTorvane.h"
-#include "catalogue/Detection.h"
 
 namespace torvane {
 
@@ -17,15 +16,16 @@ std::optional<std::uintptr_t> FindInstanceWindow(const std::vector<TopLevelWindo
 }
 
 // The earlier instance may still be starting, its window not made yet: it
-// is waited for as long as start-up may wait on a drive. Fails with the
-// invalid-call code when no window matches by then.
+// is waited for a little, not for as long as it may wait on its drives.
+// Fails with the invalid-call code when no window matches by then.
 FrmTorvane::Go FrmTorvane::ActivateEarlierInstance() {
-    constexpr std::uint32_t kLookAgain = 100;  // milliseconds
+    constexpr std::uint32_t kLookAgain = 100;    // milliseconds
+    constexpr std::uint32_t kWaitAtMost = 3000;  // a mechanic who clicked twice is not kept waiting longer
     Application& application = platform_.application;
     std::optional<std::uintptr_t> handle;
     for (std::uint32_t waited = 0;; waited += kLookAgain) {
         handle = FindInstanceWindow(application.TopLevelWindows(), TitoloFinestra);
-        if (handle || waited >= kDriveBound.count()) break;
+        if (handle || waited >= kWaitAtMost) break;
         platform_.processes.Sleep(kLookAgain);
     }
     Outcome outcome = handle ? application.Activate(*handle)

@@ -22,6 +22,8 @@ class Application {
 public:
     virtual ~Application() = default;
     virtual bool AnotherInstanceRunning() = 0;
+    // Lets the next start run as the first instance.
+    virtual void ReleaseInstance() = 0;
     virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
     virtual Outcome Activate(std::uintptr_t handle) = 0;
     // The folder of the running executable, as the system reports it.

@@ -1,3 +1,5 @@
+#include <atomic>
+#include <cwctype>
 #include <memory>
 
 #include "platform/win32/Errors.h"
@@ -75,44 +77,81 @@ Result<std::wstring> FindFile(const std::wstring& path, std::uint32_t attributeM
     return path.substr(path.rfind(L'\\') + 1);
 }
 
-// What a drive is asked, and what it answered: shared between the asking
+// The questions of a search, counted as the file system answers them.
+class CountedQuestions : public DriveQuestions {
+public:
+    std::atomic<std::uint64_t> answered{0};
+
+    Result<bool> Folder(const std::wstring& path) override {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        DWORD error = ERROR_SUCCESS;
+        const bool found = Attributes(path, data, error);
+        ++answered;
+        // A junction (C:\Programmi on Italian Windows) is a folder whose
+        // listing is refused: its attributes say what it is.
+        if (found) return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (MeansAbsent(error)) return false;
+        if (MeansBadName(error)) return Failure{codes::kBadFileName, SystemMessage(error)};
+        return Win32Failure(error);
+    }
+    Result<std::wstring> File(const std::wstring& path, std::uint32_t attributeMask) override {
+        Result<std::wstring> found = FindFile(path, attributeMask);
+        ++answered;
+        return found;
+    }
+};
+
+// What a drive is asked, and how far it has got: shared between the asking
 // thread and the one that asks the drive, which may outlive the wait.
 struct DriveQuestion {
     std::wstring root;
-    std::vector<std::wstring> paths;
-    std::uint32_t attributeMask;
-    DriveAnswer answer;
+    DriveSearch search;
+    CountedQuestions questions;
+    DriveReply reply = DriveReply::Absent;
 };
 
 DWORD WINAPI AskDrive(void* parameter) {
     const std::unique_ptr<std::shared_ptr<DriveQuestion>> held(static_cast<std::shared_ptr<DriveQuestion>*>(parameter));
     DriveQuestion& question = **held;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    DWORD error = ERROR_SUCCESS;
-    if (!Attributes(question.root, data, error) || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
-    for (const auto& path : question.paths) question.answer.lookups.push_back(FindFile(path, question.attributeMask));
-    question.answer.answers = true;
+    const Result<bool> root = question.questions.Folder(question.root);
+    if (!root.ok() || !root.value()) return 0;
+    question.search(question.questions);
+    question.reply = DriveReply::Answered;
     return 0;
 }
 
 }  // namespace
 
 // A drive that hangs (a network drive whose server has gone, a disk that
-// does not spin up) holds only the thread that asks it. That thread is left
-// to itself when the bound has passed; ending the process ends it too.
-DriveAnswer Win32FileSystem::LookUp(const std::wstring& root, const std::vector<std::wstring>& paths,
-                                    std::uint32_t attributeMask, std::chrono::milliseconds bound) {
-    auto question = std::make_shared<DriveQuestion>(DriveQuestion{root, paths, attributeMask, {}});
+// does not spin up) holds only the thread that asks it. Once the patience is
+// spent that thread is left to itself, never terminated: it may be inside the
+// file system, and ending the process ends it too.
+DriveReply Win32FileSystem::Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) {
+    auto question = std::make_shared<DriveQuestion>();
+    question->root = root;
+    question->search = search;
     auto* forThread = new std::shared_ptr<DriveQuestion>(question);
     constexpr SIZE_T kStack = 64 * 1024;
     const UniqueHandle thread(
         CreateThread(nullptr, kStack, AskDrive, forThread, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
     if (!thread) {
         AskDrive(forThread);  // no thread to spare: ask here, as the system allows
-        return std::move(question->answer);
+        return question->reply;
     }
-    if (WaitForSingleObject(thread.get(), static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) return {};
-    return std::move(question->answer);
+    constexpr DWORD kLookAgain = 100;  // milliseconds between looks at the drive's progress
+    const ULONGLONG started = GetTickCount64();
+    while (WaitForSingleObject(thread.get(), kLookAgain) != WAIT_OBJECT_0) {
+        const std::chrono::milliseconds waited(GetTickCount64() - started);
+        if (!patience(question->questions.answered.load(), waited)) return DriveReply::Stalled;
+    }
+    return question->reply;
+}
+
+std::wstring Win32FileSystem::SystemDrive() {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length < 3 || length >= MAX_PATH || folder[1] != L':') return L"C:\\";
+    return {static_cast<wchar_t>(towupper(folder[0])), L':', L'\\'};
 }
 
 }  // namespace torvane::win32

@@ -15,8 +15,8 @@ namespace torvane::win32 {
 
 class Win32FileSystem : public FileSystem {
 public:
-    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t attributeMask,
-                       std::chrono::milliseconds bound) override;
+    DriveReply Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) override;
+    std::wstring SystemDrive() override;
 };
 
 class Win32Registry : public Registry {
@@ -26,6 +26,7 @@ public:
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override;
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) override;
     Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) override;
+    bool Is32BitViewOf64BitWindows() override;
 };
 
 // The full path of this program's executable.
@@ -56,6 +57,7 @@ public:
 class Win32Application : public Application {
 public:
     bool AnotherInstanceRunning() override;
+    void ReleaseInstance() override { instanceMutex_.reset(); }
     std::vector<TopLevelWindow> TopLevelWindows() override;
     Outcome Activate(std::uintptr_t handle) override;
     std::wstring OwnFolder() override;
@@ -70,8 +72,8 @@ private:
 class Win32Elevation : public Elevation {
 public:
     Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
-    bool HasAdministratorRights() override;
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
+    std::wstring DescribeExitCode(std::uint32_t code) override;
 
 private:
     const HWND& owner_;

@@ -226,24 +226,6 @@ void Win32Window::SetChecked(CheckItem item, bool checked) {
     CheckMenuItem(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Win32Window::ShowShield(CheckItem item) { shielded_.push_back(MenuId(item)); }
-
-// The shield comes from shell32, which the panel does not load to start:
-// it is put on the items when the menu first opens.
-void Win32Window::PutShields() {
-    if (shielded_.empty() || shield_) return;
-    shield_.reset(CreateShieldBitmap());
-    if (!shield_) {
-        shielded_.clear();
-        return;
-    }
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof(item);
-    item.fMask = MIIM_BITMAP;
-    item.hbmpItem = shield_.get();
-    for (const int id : shielded_) SetMenuItemInfoW(popup_, static_cast<UINT>(id), FALSE, &item);
-}
-
 // Screen readers hear of the change on the button they are at, as when a
 // standard button is disabled or enabled.
 void Win32Window::SetTakesClicks(bool takes) {

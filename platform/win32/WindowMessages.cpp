@@ -90,9 +90,6 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTakesClicksQuery:
             // While an elevated copy runs, the window is disabled instead.
             return takesClicks_ && IsWindowEnabled(hwnd_);
-        case WM_INITMENUPOPUP:
-            PutShields();
-            break;
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);

@@ -6,13 +6,25 @@ build=$1
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 export WINEPREFIX=$build/e2e-prefix
 
-# Killing the hung drive's server ends every lookup still waiting on it.
-stop_hung_drive() {
-    local pid
-    pid=$(cat "$WINEPREFIX.hung-pid" 2>/dev/null) && kill -9 "$pid" 2>/dev/null
-    umount -l "$WINEPREFIX.d-hung/drive" 2>/dev/null
-    rm -f "$WINEPREFIX.hung-pid"
+# The drives of FUSE file systems: one that hangs, and two that answer late
+# (D:, and C:\Programme), each passing a folder of its own through.
+mounts=("$WINEPREFIX.d-hung/drive" "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.c-slow")
+
+# Killing a drive's server ends every lookup still waiting on it.
+stop_drives() {
+    local pid mount
+    for pid in $(cat "$WINEPREFIX.drive-pids" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
+    for mount in "${mounts[@]}"; do umount -l "$mount" 2>/dev/null; done
+    rm -f "$WINEPREFIX.drive-pids"
     return 0
+}
+
+# drive.py MODE MOUNTPOINT [SOURCE] in the background; false where FUSE cannot mount.
+mount_drive() {
+    /usr/bin/python3 "$(dirname "$0")/drives.py" "$@" </dev/null >/dev/null 2>&1 &
+    echo $! >>"$WINEPREFIX.drive-pids"
+    for _ in $(seq 50); do mountpoint -q "$2" && return 0; sleep 0.1; done
+    return 1
 }
 case $2 in
 --make-prefix)
@@ -22,21 +34,24 @@ case $2 in
     make_prefix "$WINEPREFIX" || exit 1
     # D: goes through the folder PREFIX.d, which a test swaps for PREFIX.d-loop
     # where the drive is a link to itself: a drive that cannot be reached.
-    # PREFIX.d-hung holds a drive whose lookups never answer (needs FUSE).
-    stop_hung_drive
-    rm -rf "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-aside" "$WINEPREFIX.d-hung"
-    mkdir -p "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-hung/drive"
+    # PREFIX.d-hung holds a drive whose lookups never answer, PREFIX.d-slow one
+    # that answers late, and C:\Programme is such a folder too (needs FUSE).
+    stop_drives
+    rm -rf "$WINEPREFIX".{d,d-loop,d-aside,d-hung,d-slow,d-slow-source,c-slow,c-slow-source}
+    mkdir -p "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-hung/drive" "$WINEPREFIX.d-slow/drive" \
+             "$WINEPREFIX.d-slow-source" "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"
     ln -s "$WINEPREFIX.d-drive" "$WINEPREFIX.d/drive"
     ln -s drive "$WINEPREFIX.d-loop/drive"
-    /usr/bin/python3 "$(dirname "$0")/hungdrive.py" "$WINEPREFIX.d-hung/drive" </dev/null >/dev/null 2>&1 &
-    echo $! >"$WINEPREFIX.hung-pid"
-    for _ in $(seq 50); do mountpoint -q "$WINEPREFIX.d-hung/drive" && break; sleep 0.1; done
-    mountpoint -q "$WINEPREFIX.d-hung/drive" ||
-        { echo "No FUSE here: the case of a drive that hangs is skipped" >&2; rm -rf "$WINEPREFIX.d-hung"; }
+    ln -s "$WINEPREFIX.c-slow" "$WINEPREFIX/drive_c/Programme"
+    { mount_drive hung "$WINEPREFIX.d-hung/drive" &&
+      mount_drive slow "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.d-slow-source" &&
+      mount_drive slow "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"; } ||
+        { echo "No FUSE here: the cases of drives that hang or answer late are skipped" >&2
+          stop_drives; rm -rf "$WINEPREFIX.d-hung" "$WINEPREFIX.d-slow"; }
     ln -sfn "$WINEPREFIX.d/drive" "$WINEPREFIX/dosdevices/d:"
     wineserver -p </dev/null &>/dev/null ;;
 --stop)
-    stop_hung_drive
+    stop_drives
     stop_all_of "$WINEPREFIX" ;;
 *)  # Wine's own processes outlive the program: keep them off CTest's output pipe.
     export DISPLAY=$(cut -d' ' -f1 "$WINEPREFIX.display") log=$(mktemp)

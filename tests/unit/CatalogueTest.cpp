@@ -25,19 +25,15 @@ TEST(Catalogue, SectorProgramsStopStaleProcessesOnlyVcdsLivesAtTheRootOnlyDelphi
 
 const SearchRoots kRoots{{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
 
-TEST(Detection, LooksAtEveryPlaceInOrderDriveByDriveWithinTheBoundAndWithTheFileMask) {
+TEST(Detection, AsksEachFolderOnceBeforeWhatLiesUnderItAndFindsWhatAskingEveryPathFound) {
     FakeFileSystem files;
     const Installed none = FindInstalled(files, kRoots);
     EXPECT_EQ(none.paths, decltype(none.paths){});
     EXPECT_EQ(files.probes, (std::vector<std::wstring>{L"C:\\", L"D:\\"}));
-    EXPECT_EQ(files.bounds, (std::set<long long>{3000}));
-    EXPECT_EQ(files.masks, (std::set<std::uint32_t>{39}));
-    // Per drive: 19 entries in 4 folders, Delphi's two candidates in each, VCDS at the root.
-    ASSERT_EQ(files.lookups.size(), 2u * (19 * 4 + 8 + 1));
-    EXPECT_EQ(files.lookups[12], L"C:\\Ross-Tech\\VCDS\\VCDS.exe");
-    EXPECT_EQ(files.lookups[14], L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
-    EXPECT_EQ(files.lookups[15], L"C:\\Program Files\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe");
-    EXPECT_EQ(files.lookups[85], L"D:\\Programmi\\Bosch\\ESItronic\\Esi2.exe");
+    // Per drive its four program-files folders and VCDS's at the root: 85 lookups when every path was asked.
+    ASSERT_EQ(files.lookups.size(), 2u * 5);
+    EXPECT_EQ(files.lookups[3], L"C:\\Programme\\");
+    EXPECT_EQ(files.lookups[4], L"C:\\Ross-Tech\\");
 
     files = {};
     files.files = {L"D:\\Programmi\\Dataspin.net\\Dataspin.exe", L"C:\\Programme\\Dataspin.net\\Dataspin.exe",
@@ -48,7 +44,13 @@ TEST(Detection, LooksAtEveryPlaceInOrderDriveByDriveWithinTheBoundAndWithTheFile
     EXPECT_EQ(found.paths[5], L"C:\\Programme\\Dataspin.net\\Dataspin.exe");
     EXPECT_EQ(found.paths[4], L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe");
     EXPECT_EQ(found.paths[3], L"D:\\Ross-Tech\\VCDS\\VCDS.exe");
-    EXPECT_EQ(std::count_if(files.lookups.begin(), files.lookups.end(), [](auto& p) { return p.find(L"Dataspin") != p.npos; }), 4);
+    EXPECT_EQ(files.masks, (std::set<std::uint32_t>{39}));
+    // A vendor's folder once, then its candidates in order, until one is found.
+    EXPECT_EQ(std::vector(files.lookups.begin() + 8, files.lookups.begin() + 11),
+              (std::vector<std::wstring>{L"C:\\Programmi\\Delphi Diagnostics\\",
+                                         L"C:\\Programmi\\Delphi Diagnostics\\DS Cars (New VCI)\\Main.exe",
+                                         L"C:\\Programmi\\Delphi Diagnostics\\DS150E (New VCI)\\Main.exe"}));
+    EXPECT_EQ(files.lookups.size(), 27u + 11u);
     EXPECT_FALSE(found.failure);
 }
 
@@ -58,6 +60,7 @@ TEST(Detection, ABadNameEndsOneEntryAnyOtherFailureLeavesTheDriveOutAndOnlyTheFi
     files.failures[L"C:\\Programmi\\Bosch\\ESItronic\\Esi2.exe"] = {52, L"Nome file non valido"};
     files.failures[L"C:\\Program Files\\Dataspin.net\\Dataspin.exe"] = {23, L"Errore nei dati (CRC)."};
     files.failures[L"D:\\Programmi\\Dataspin.net\\Dataspin.exe"] = {1117, L"Errore di I/O."};
+    files.failures[L"D:\\Programmi"] = {codes::kAccessDenied, L"Accesso negato."};  // looked into all the same
     files.files = {L"D:\\Programmi\\Bosch\\ESItronic\\Esi2.exe", L"D:\\Ross-Tech\\VCDS\\VCDS.exe",
                    L"D:\\Programmi\\MyVDO Diesel sParts\\MyVDO.exe"};
     panel.Start({1, 20});
@@ -74,14 +77,37 @@ TEST(Detection, ABadNameEndsOneEntryAnyOtherFailureLeavesTheDriveOutAndOnlyTheFi
     EXPECT_EQ(panel.window.pumps, 24);
 }
 
-TEST(Detection, ADriveThatDoesNotAnswerIsLeftOutQuietly) {
+TEST(Detection, ADriveIsWaitedForWhileItAnswersAndOneThatStopsIsGivenUpAndNamed) {
+    using namespace std::chrono_literals;
     Panel panel;
-    panel.files.silentDrives = {L"C:\\"};
+    panel.files.absentDrives = {L"C:\\"};  // an absent drive is left out without a word
     panel.files.files = {L"D:\\Ross-Tech\\VCDS\\VCDS.exe"};
+    panel.files.paces[L"D:\\"] = {11s, 60ms};  // spinning up, then slow
     panel.Start({0});
     EXPECT_TRUE(panel.dialogs.boxes.empty());
+    EXPECT_EQ(panel.window.title, kTitle);
     EXPECT_EQ(panel.form.InstalledCount(), 1);
     for (const auto& path : panel.files.lookups) EXPECT_TRUE(path.starts_with(L"D:\\")) << path;
+
+    Panel stalled;
+    stalled.files.paces[L"C:\\"] = {0ms, 150ms, 4};
+    stalled.files.paces[L"D:\\"] = {0ms, 1ms, 3};
+    stalled.files.files = {L"D:\\Ross-Tech\\VCDS\\VCDS.exe"};
+    stalled.Start({1});
+    // Given up a full limit after the last answer: 60 s for the system drive, 12 s for the others.
+    EXPECT_EQ(stalled.files.givenUp[L"C:\\"], 500ms + 60s);
+    EXPECT_EQ(stalled.files.givenUp[L"D:\\"], 100ms + 12s);
+    EXPECT_EQ(stalled.dialogs.Prompts(), (std::vector<std::wstring>{L"Nessuna applicazione installata.    \r\n"
+                                                                     L"Il programma viene terminato.\r\n"
+                                                                     L"C:\\ non risponde.\r\nD:\\ non risponde."}));
+    EXPECT_EQ(stalled.application.releases, 1);
+
+    Panel hung;
+    hung.files.paces[L"D:\\"] = {0ms, 0ms, 0};
+    hung.Start({1});
+    EXPECT_EQ(hung.window.title, kTitle + L" - D:\\ non risponde");
+    hung.form.Form_DblClick();
+    EXPECT_EQ(hung.window.title, kTitle);
 }
 
 struct Shape {

@@ -47,7 +47,6 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
-    std::set<CheckItem> shields;
     bool takesClicks = true;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
@@ -69,7 +68,6 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    void ShowShield(CheckItem item) override { shields.insert(item); }
     void SetTakesClicks(bool takes) override { takesClicks = takes; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
@@ -77,28 +75,51 @@ struct FakeWindow : Window {
     void EndProgram() override { ++endCalls; }
 };
 
-struct FakeFileSystem : FileSystem {
+// A drive answers its questions (the root, then each path) at its pace, on a
+// clock that the panel reads every 100 ms.
+struct Pace {
+    std::chrono::milliseconds first{0}, each{0};  // to the first answer, then between answers
+    std::uint64_t stopsAfter = UINT64_MAX;        // answers before it hangs
+};
+
+struct FakeFileSystem : FileSystem, DriveQuestions {
     std::set<std::wstring> files;
-    std::map<std::wstring, Failure> failures;
-    std::set<std::wstring> silentDrives;  // do not answer
-    std::vector<std::wstring> probes, lookups;
+    std::map<std::wstring, Failure> failures;  // of files and folders
+    std::set<std::wstring> absentDrives;
+    std::map<std::wstring, Pace> paces;
+    std::vector<std::wstring> probes, lookups;  // every question; a folder's ends in a backslash
     std::set<std::uint32_t> masks;
-    std::set<long long> bounds;
-    DriveAnswer LookUp(const std::wstring& root, const std::vector<std::wstring>& paths, std::uint32_t mask,
-                       std::chrono::milliseconds bound) override {
-        probes.push_back(root), masks.insert(mask), bounds.insert(bound.count());
-        if (silentDrives.contains(root)) return {};
-        DriveAnswer answer{true, {}};
-        for (const auto& path : paths) {
-            lookups.push_back(path);
-            if (auto failure = failures.find(path); failure != failures.end()) {
-                answer.lookups.emplace_back(failure->second);
-            } else {
-                answer.lookups.emplace_back(files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring());
-            }
+    std::map<std::wstring, std::chrono::milliseconds> givenUp;  // by drive: after how long
+
+    DriveReply Search(const std::wstring& root, const DriveSearch& search, const Patience& patience) override {
+        probes.push_back(root);
+        if (absentDrives.contains(root)) return DriveReply::Absent;
+        const std::size_t before = lookups.size();
+        search(*this);
+        // Then as if the drive had answered at its pace: the root, then each question.
+        const Pace pace = paces[root];
+        const std::uint64_t questions = lookups.size() - before + 1;
+        for (std::chrono::milliseconds t{0};; t += std::chrono::milliseconds(100)) {
+            std::uint64_t answered = pace.each.count() ? 1 + (t - pace.first) / pace.each : questions;
+            answered = t < pace.first ? 0 : std::min({answered, questions, pace.stopsAfter});
+            if (answered == questions) return DriveReply::Answered;
+            if (!patience(answered, t)) return givenUp[root] = t, DriveReply::Stalled;
         }
-        return answer;
     }
+    Result<bool> Folder(const std::wstring& path) override {
+        lookups.push_back(path + L"\\");
+        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
+        // There when a file, or a path that fails, lies under it.
+        const auto under = [&](const std::wstring& file) { return file.starts_with(path + L"\\"); };
+        return std::any_of(files.begin(), files.end(), under) ||
+               std::any_of(failures.begin(), failures.end(), [&](auto& failure) { return under(failure.first); });
+    }
+    Result<std::wstring> File(const std::wstring& path, std::uint32_t mask) override {
+        lookups.push_back(path), masks.insert(mask);
+        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
+        return files.contains(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
+    }
+    std::wstring SystemDrive() override { return L"C:\\"; }
 };
 
 struct FakeRegistry : Registry {
@@ -107,6 +128,7 @@ struct FakeRegistry : Registry {
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
     std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
+    bool windows64 = true;                                      // and this program 32-bit
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -126,6 +148,7 @@ struct FakeRegistry : Registry {
         return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
     Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
+    bool Is32BitViewOf64BitWindows() override { return windows64; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -172,7 +195,9 @@ struct FakeApplication : Application {
     bool anotherInstance = false;
     std::vector<TopLevelWindow> windows;
     std::vector<std::uintptr_t> activated;
+    int releases = 0;
     bool AnotherInstanceRunning() override { return anotherInstance; }
+    void ReleaseInstance() override { ++releases; }
     std::vector<TopLevelWindow> TopLevelWindows() override { return windows; }
     Outcome Activate(std::uintptr_t handle) override { return activated.push_back(handle), std::nullopt; }
     std::wstring OwnFolder() override { return L"C:\\Program Files\\Torvane"; }
@@ -181,14 +206,13 @@ struct FakeApplication : Application {
 
 // The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
 struct FakeElevation : Elevation {
-    bool administrator = false;
     Result<std::uint32_t> result = 0u;
     std::function<void()> onRun;
     std::vector<std::wstring> runs;  // the arguments of each
-    bool HasAdministratorRights() override { return administrator; }
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
         return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }
+    std::wstring DescribeExitCode(std::uint32_t code) override { return L"Testo di " + std::to_wstring(code) + L"."; }
 };
 
 // A panel with fakes for every platform part, at version 0.3.0.
