@@ -42,6 +42,10 @@ public:
     virtual bool Checked(CheckItem item) = 0;
     virtual void SetChecked(CheckItem item, bool checked) = 0;
 
+    // Whether the panel takes button clicks now: not during a launch or an
+    // option change. Screen readers are told that the buttons are unavailable.
+    virtual void SetTakesClicks(bool takes) = 0;
+
     virtual void SetPointer(Pointer pointer) = 0;
     virtual void PumpEvents() = 0;
     // Asks the window to close, as its close box does.

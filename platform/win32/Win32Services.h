@@ -50,7 +50,7 @@ class Win32Processes : public Processes {
 public:
     Result<std::vector<ProcessEntry>> List() override;
     std::uint32_t OwnSession() override;
-    void Terminate(std::uint32_t id, const std::wstring& imageName) override;
+    Termination Terminate(std::uint32_t id, const std::wstring& imageName) override;
     void Sleep(std::uint32_t milliseconds) override;
 };
 

@@ -226,6 +226,16 @@ void Win32Window::SetChecked(CheckItem item, bool checked) {
     CheckMenuItem(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// Screen readers hear of the change on the button they are at, as when a
+// standard button is disabled or enabled.
+void Win32Window::SetTakesClicks(bool takes) {
+    if (takesClicks_ == takes) return;
+    takesClicks_ = takes;
+    for (const Button& button : buttons_) {
+        if (button.hwnd != nullptr) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, button.hwnd, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
 void Win32Window::SetPointer(Pointer pointer) {
     busy_ = pointer == Pointer::Busy;
     // A window not yet shown takes its pointer from WM_SETCURSOR once it is.

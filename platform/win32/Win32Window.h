@@ -49,6 +49,7 @@ public:
     void MoveButton(int index, const Rect& rect) override;
     bool Checked(CheckItem item) override;
     void SetChecked(CheckItem item, bool checked) override;
+    void SetTakesClicks(bool takes) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
     void Close() override;
@@ -98,6 +99,7 @@ private:
     UniqueIcon windowIcon_;
     HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;
+    bool takesClicks_ = true;
     bool tooltipsAdded_ = false;
 };
 

@@ -87,6 +87,9 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kTakesClicksQuery:
+            // While an elevated copy runs, the window is disabled instead.
+            return takesClicks_ && IsWindowEnabled(hwnd_);
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);

@@ -47,9 +47,9 @@ TEST_F(Workshop, AProcessIsStoppedOnlyUnderTheNameItWasListedWith) {
     ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
     const DWORD id = StandinLog()[0].pid;
     torvane::win32::Win32Processes processes;
-    processes.Terminate(id, L"start5.exe");
+    EXPECT_EQ(processes.Terminate(id, L"start5.exe"), torvane::Termination::Gone);
     EXPECT_FALSE(other.Ended(2s));
-    processes.Terminate(id, L"other.exe");
+    EXPECT_EQ(processes.Terminate(id, L"other.exe"), torvane::Termination::Stopped);
     EXPECT_TRUE(other.Ended());
 }
 

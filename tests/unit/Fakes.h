@@ -47,6 +47,7 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
+    bool takesClicks = true;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -67,6 +68,7 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
+    void SetTakesClicks(bool takes) override { takesClicks = takes; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
@@ -173,7 +175,7 @@ struct FakeShell : Shell {
 struct FakeProcesses : Processes {
     std::vector<ProcessEntry> running;
     std::optional<Failure> listFailure;
-    std::set<std::uint32_t> refused;  // cannot be stopped
+    std::set<std::uint32_t> refused;  // lacking the rights
     std::vector<std::uint32_t> terminated, sleeps;
     std::vector<std::wstring> names;  // asked to stop, as listed
     Result<std::vector<ProcessEntry>> List() override {
@@ -181,9 +183,10 @@ struct FakeProcesses : Processes {
         return running;
     }
     std::uint32_t OwnSession() override { return 1; }
-    void Terminate(std::uint32_t id, const std::wstring& name) override {
+    Termination Terminate(std::uint32_t id, const std::wstring& name) override {
         names.push_back(name);
-        if (!refused.contains(id)) terminated.push_back(id);
+        if (refused.contains(id)) return Termination::Refused;
+        return terminated.push_back(id), Termination::Stopped;
     }
     void Sleep(std::uint32_t ms) override { sleeps.push_back(ms); }
 };
