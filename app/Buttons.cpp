@@ -1,6 +1,7 @@
 // The application buttons at start-up: which applications are installed, and
 // where their buttons go.
 #include "app/FrmTorvane.h"
+#include "app/Installations.h"
 #include "catalogue/Arrangement.h"
 
 namespace torvane {
@@ -8,7 +9,7 @@ namespace torvane {
 void FrmTorvane::DetectInstalledApplications() {
     PercorsiApplicazioni.assign(kButtonCount, std::wstring());
     Installate.assign(kButtonCount, false);
-    const Installed installed = FindInstalled(platform_.files, Dischi);
+    const Installed installed = FindApplications(platform_.files);
     // Said once: a failing disk must not cost the user a box per application.
     if (installed.failure) dialogs_.ShowMessage(ErrorPrompt(*installed.failure), L"Torvane", BoxStyle::Critical);
     unanswered_ = installed.stalled;

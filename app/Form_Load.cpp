@@ -46,13 +46,7 @@ void FrmTorvane::Form_Load() {
     }
     // Task Manager may have switched the start off without touching the value.
     window_.SetChecked(CheckItem::Avvio, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
-    // Without administrator rights, changing either option asks for them.
-    if (!platform_.elevation.HasAdministratorRights()) {
-        window_.ShowShield(CheckItem::Avvio);
-        window_.ShowShield(CheckItem::Admin);
-    }
 
-    Dischi = {{L"C:\\", L"D:\\"}, {L"Programmi", L"Program Files", L"Program Files (x86)", L"Programme"}};
     DetectInstalledApplications();
 
     // A drive given up is said, or a mechanic would miss its applications

@@ -16,4 +16,11 @@ FrmTorvane::FrmTorvane(const Platform& platform, const Version& version, std::ws
       version_(version),
       contactAddress_(std::move(contactAddress)) {}
 
+// Sets a flag that holds button clicks off (a launch, an option change), and
+// tells the window whether the panel takes them now.
+void FrmTorvane::SetBusy(bool& flag, bool value) {
+    flag = value;
+    window_.SetTakesClicks(!Occupato && !changingOption_);
+}
+
 }  // namespace torvane

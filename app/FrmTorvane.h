@@ -69,6 +69,8 @@ private:
     bool VerificaInstallazione(std::int16_t index, const Installed& installed);
     void PosizionaBottoni(std::int16_t count);
     std::wstring MessaggioRisultato(std::int32_t code);
+    void ReportLaunch(std::int32_t code, const std::wstring& note);
+    void SetBusy(bool& flag, bool value);
 
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);
@@ -85,7 +87,6 @@ private:
     std::vector<std::wstring> PercorsiApplicazioni;
     std::vector<bool> Installate;
     std::int16_t NumeroInstallate = 0;
-    SearchRoots Dischi;  // the drives, with CartelleProgrammi under them
     Registry* OggettoShell = nullptr;
     std::wstring TitoloFinestra;
 

@@ -12,7 +12,7 @@ namespace torvane {
 // launch under way stays so afterwards.
 template <class Switch>
 void FrmTorvane::ChangeOption(CheckItem item, Switch change) {
-    changingOption_ = true;
+    SetBusy(changingOption_, true);
     const bool launching = std::exchange(Occupato, true);
     Application& application = platform_.application;
     const settings::OptionServices services{
@@ -20,7 +20,7 @@ void FrmTorvane::ChangeOption(CheckItem item, Switch change) {
         settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName())};
     window_.SetChecked(item, change(services, window_.Checked(item)));
     Occupato = launching;
-    changingOption_ = false;
+    SetBusy(changingOption_, false);
 }
 
 void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(CheckItem::Admin, settings::SwitchRunAsAdministrator); }

@@ -3,7 +3,9 @@
 
 #include "BuildInfo.h"
 #include "app/Design.h"
+#include "app/ElevatedStop.h"
 #include "app/FrmTorvane.h"
+#include "launch/ElevatedCopy.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
@@ -37,6 +39,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
         win32::Win32Registry registry;
         win32::Win32Application application;
         return static_cast<int>(settings::RunElevatedWrite(arguments, registry, application));
+    }
+    // The elevated copy that a launch started: stale processes stopped, then
+    // perhaps the application started; no window.
+    if (AsksForElevatedStop(arguments)) {
+        win32::Win32Processes processes;
+        win32::Win32FileSystem files;
+        const HWND noOwner = nullptr;
+        win32::Win32Shell shell(noOwner);
+        return static_cast<int>(RunElevatedStop(arguments, processes, files, shell));
     }
     // First, so that the drives' thread starts up while the menu, the screen and
     // the settings are set up.

@@ -1,9 +1,14 @@
 #include "app/FrmTorvane.h"
+#include "launch/ElevatedCopy.h"
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
-#include "launch/StaleProcesses.h"
 
 namespace torvane {
+namespace {
+
+constexpr wchar_t kStaleRunsOn[] = L" - il processo precedente \u00e8 ancora attivo";
+
+}  // namespace
 
 void FrmTorvane::ButtonPressed(std::int16_t index, const Click& click) {
     if (clicks_.Admits(index, click)) cmdApplicazioni_Click(index);
@@ -13,14 +18,14 @@ void FrmTorvane::ButtonPressed(std::int16_t index, const Click& click) {
 // processes where its entry asks for it, and reports the result in the title.
 void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     if (Occupato) return;
-    Occupato = true;
+    SetBusy(Occupato, true);
 
-    const std::wstring verb = window_.Checked(CheckItem::Admin) ? L"runas" : L"open";
+    const bool asAdministrator = window_.Checked(CheckItem::Admin);
     const std::wstring path = index >= 0 && static_cast<std::size_t>(index) < PercorsiApplicazioni.size()
                                   ? PercorsiApplicazioni[static_cast<std::size_t>(index)]
                                   : std::wstring();
     if (path.empty()) {
-        Occupato = false;
+        SetBusy(Occupato, false);
         return;
     }
     const auto directory = WorkingDirectory(path);
@@ -31,22 +36,41 @@ void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     }
 
     const CatalogueEntry* entry = CatalogueEntryAt(index);
-    if (entry != nullptr && entry->stopsStaleProcesses) {
-        if (Outcome failed = StopStaleProcesses(platform_.processes, [this] { window_.PumpEvents(); })) {
-            if (LaunchTrap(*failed) == Trap::End) return;
+    const bool stopsStale = entry != nullptr && entry->stopsStaleProcesses;
+    // As administrator, the elevated copy does both, stopping and starting.
+    const bool throughCopy = stopsStale && asAdministrator;
+    const auto pump = [this] { window_.PumpEvents(); };
+    bool staleRunsOn = false;
+    if (stopsStale && !throughCopy) {
+        const Result<Stale> stopped = StopStaleProcessesAsPanel(platform_.processes, platform_.elevation, index, pump);
+        if (stopped.ok()) {
+            staleRunsOn = stopped.value() == Stale::SomeRunOn;
+        } else if (LaunchTrap(stopped.failure()) == Trap::End) {
+            return;
         }
     }
 
     dialogs_.Beep();
     window_.PumpEvents();
-    const std::int32_t code = platform_.shell.Execute(true, verb, path, *directory);
+    const Result<std::int32_t> code =
+        throughCopy ? StartThroughElevatedCopy(platform_.elevation, index)
+                    : platform_.shell.Execute(true, asAdministrator ? L"runas" : L"open", path, *directory);
     window_.PumpEvents();
+    if (!code.ok()) {
+        dialogs_.ShowMessage(ErrorPrompt(code.failure()), L"CMDApplicazioni", BoxStyle::Critical);
+        SetBusy(Occupato, false);
+        return;
+    }
+    ReportLaunch(code.value(), staleRunsOn ? kStaleRunsOn : L"");
+}
 
+// The result in the title, the panel behind the application it started.
+void FrmTorvane::ReportLaunch(std::int32_t code, const std::wstring& note) {
     const std::wstring title = window_.Title();
     const std::wstring message = MessaggioRisultato(code);
-    window_.SetTitle(title + L" - " + std::to_wstring(code) + L"  " + message);
+    window_.SetTitle(title + L" - " + std::to_wstring(code) + L"  " + message + note);
     window_.SendToBottom();
-    Occupato = false;
+    SetBusy(Occupato, false);
     window_.PumpEvents();
 }
 
@@ -57,7 +81,7 @@ FrmTorvane::Trap FrmTorvane::LaunchTrap(const Failure& failure) {
         case codes::kObjectGone:
             return Trap::Continue;
         case codes::kInvalidCall:
-            Occupato = false;
+            SetBusy(Occupato, false);
             return Trap::End;
         default:
             dialogs_.ShowMessage(ErrorPrompt(failure), L"CMDApplicazioni", BoxStyle::Critical);

@@ -18,19 +18,28 @@ bool IsStale(const std::optional<std::wstring>& imageName) {
 
 }  // namespace
 
-Outcome StopStaleProcesses(Processes& processes, const std::function<void()>& pumpEvents) {
+Result<Stale> StopStaleProcesses(Processes& processes, const std::function<void()>& pumpEvents) {
     const auto running = processes.List();
     if (!running.ok()) return running.failure();
     // Another user logged on to this PC may be working with them.
     const std::uint32_t ownSession = processes.OwnSession();
+    Stale left = Stale::AllStopped;
     for (const ProcessEntry& process : running.value()) {
         if (!IsStale(process.imageName) || process.session != ownSession) continue;
-        processes.Terminate(process.id, *process.imageName);
-        processes.Sleep(kWaitAfterStop);
-        pumpEvents();
+        switch (processes.Terminate(process.id, *process.imageName)) {
+            case Termination::Stopped:
+                processes.Sleep(kWaitAfterStop);
+                pumpEvents();
+                break;
+            case Termination::Refused:
+                left = Stale::SomeRunOn;
+                break;
+            case Termination::Gone:
+                break;
+        }
     }
     pumpEvents();
-    return std::nullopt;
+    return left;
 }
 
 }  // namespace torvane

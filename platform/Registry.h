@@ -28,6 +28,10 @@ public:
     virtual Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) = 0;
     // Replaces the bytes of such a value, of an existing key, as REG_BINARY.
     virtual Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) = 0;
+    // Whether this process sees the 32-bit view of a 64-bit Windows, as the
+    // system tells (never by the build's own bitness): its Run value is then
+    // in the 32-bit Run key, whose start-ups Windows records apart.
+    virtual bool Is32BitViewOf64BitWindows() = 0;
 };
 
 }  // namespace torvane

@@ -41,8 +41,10 @@ public:
 
     virtual bool Checked(CheckItem item) = 0;
     virtual void SetChecked(CheckItem item, bool checked) = 0;
-    // Marks the menu item as one that asks for administrator rights.
-    virtual void ShowShield(CheckItem item) = 0;
+
+    // Whether the panel takes button clicks now: not during a launch or an
+    // option change. Screen readers are told that the buttons are unavailable.
+    virtual void SetTakesClicks(bool takes) = 0;
 
     virtual void SetPointer(Pointer pointer) = 0;
     virtual void PumpEvents() = 0;

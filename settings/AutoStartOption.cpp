@@ -39,7 +39,7 @@ bool SwitchAutoStart(const OptionServices& services, bool checked) {
         if (written == Written::Not) return false;
         // This user's own record is the panel's to switch: an elevated copy
         // may run as another user, an administrator who gave the rights.
-        SwitchOnRecord(store, kUserStartRecord);
+        SwitchOnRecord(store, StartRecord::User);
         if (StartsAtLogOn(store)) {
             dialogs.ShowMessage(kActivated, kTitle, BoxStyle::Information);
             return true;

@@ -29,6 +29,17 @@ std::wstring_view Trimmed(std::wstring_view text) {
     return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
+// The one box of a change that was not made: for lack of rights, or what
+// went wrong, with its code and the system's text.
+Written NotChanged(Dialogs& dialogs, const std::wstring& title, const Failure& failure, bool forLackOfRights) {
+    if (forLackOfRights) {
+        SayNeedsRights(dialogs, title);
+    } else {
+        dialogs.ShowMessage(kNotChanged + ErrorPrompt(failure), title, BoxStyle::Exclamation);
+    }
+    return Written::Not;
+}
+
 }  // namespace
 
 std::wstring ElevatedArgument(OptionSwitch change) {
@@ -57,7 +68,7 @@ Outcome StoreSwitch(Registry& store, OptionSwitch change, const std::wstring& co
             return store.Write(kRunValue, L"");
         case OptionSwitch::AutoStartOn:
             if (Outcome failed = store.Write(kRunValue, commandLine)) return failed;
-            return SwitchOnRecord(store, kMachineStartRecord);
+            return SwitchOnRecord(store, StartRecord::Machine);
     }
     return std::nullopt;
 }
@@ -77,14 +88,17 @@ std::uint32_t RunElevatedWrite(std::wstring_view arguments, Registry& store, App
 Written WriteSwitch(const OptionServices& services, OptionSwitch change, const std::wstring& title) {
     const Outcome failed = StoreSwitch(services.store, change, services.commandLine);
     if (!failed) return Written::Directly;
-    if (!NeedsRights(*failed)) {
-        services.dialogs.ShowMessage(kNotChanged + ErrorPrompt(*failed), title, BoxStyle::Exclamation);
-        return Written::Not;
-    }
+    if (!NeedsRights(*failed)) return NotChanged(services.dialogs, title, *failed, false);
     const auto exitCode = services.elevation.RunElevated(ElevatedArgument(change));
-    if (exitCode.ok() && exitCode.value() == 0) return Written::ByElevatedCopy;
-    SayNeedsRights(services.dialogs, title);
-    return Written::Not;
+    // Not started: declined at the prompt, or the error that kept it from starting.
+    if (!exitCode.ok()) {
+        return NotChanged(services.dialogs, title, exitCode.failure(), exitCode.failure().code == codes::kCancelled);
+    }
+    if (exitCode.value() == 0) return Written::ByElevatedCopy;
+    // Its write refused (for lack of rights, even so), or whatever else it reports.
+    const Failure copyFailed{static_cast<std::int32_t>(exitCode.value()),
+                             services.elevation.DescribeExitCode(exitCode.value())};
+    return NotChanged(services.dialogs, title, copyFailed, NeedsRights(copyFailed));
 }
 
 void SayNeedsRights(Dialogs& dialogs, const std::wstring& title) {

@@ -49,8 +49,10 @@ std::uint32_t RunElevatedWrite(std::wstring_view arguments, Registry& store, App
 enum class Written { Directly, ByElevatedCopy, Not };
 
 // Stores the change. A write refused for lack of rights is handed to an
-// elevated copy of the program. When the change cannot be stored, one box
-// in the option's title says why, and nothing has changed.
+// elevated copy of the program. When the change cannot be stored, nothing has
+// changed and one box in the option's title says why: the rights box when the
+// prompt was declined or the copy's write refused for lack of rights;
+// otherwise the code and the system's text of what went wrong.
 Written WriteSwitch(const OptionServices& services, OptionSwitch change, const std::wstring& title);
 
 // The box for a change that needed administrator rights and did not get them.

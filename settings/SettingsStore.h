@@ -12,13 +12,11 @@ inline constexpr wchar_t kKeyDefaultValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Me
 inline constexpr wchar_t kEsegui[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui";
 inline constexpr wchar_t kRunValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
 
-// Windows' record of the Run value's switch in Task Manager (Startup apps),
-// named like the Run value: Run32 holds those of the 32-bit Run key. The
-// machine's record counts for every user, the user's for that user.
-inline constexpr wchar_t kMachineStartRecord[] =
-    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32\\Torvane";
-inline constexpr wchar_t kUserStartRecord[] =
-    L"HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32\\Torvane";
+// Windows' records of the Run value's switch in Task Manager (Startup apps),
+// named like the Run value: under Run32 for the 32-bit Run key of a 64-bit
+// Windows, under Run for the one Run key of a 32-bit Windows. The machine's
+// record counts for every user, the user's for that user.
+enum class StartRecord { Machine, User };
 
 inline constexpr wchar_t kAdminDefault[] = L"AdminDefault";
 inline constexpr wchar_t kNoAdminDefault[] = L"NoAdminDefault";
@@ -42,6 +40,6 @@ bool SwitchedOffByWindows(Registry& store);
 
 // Sets a record that says off to on, as Task Manager does; any other record,
 // and a missing one, is left alone.
-Outcome SwitchOnRecord(Registry& store, const std::wstring& path);
+Outcome SwitchOnRecord(Registry& store, StartRecord whose);
 
 }  // namespace torvane::settings

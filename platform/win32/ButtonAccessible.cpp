@@ -8,6 +8,7 @@
 
 #include "platform/Caption.h"
 #include "platform/win32/LateBound.h"
+#include "platform/win32/WindowClasses.h"
 
 namespace torvane::win32 {
 namespace {
@@ -35,6 +36,13 @@ const Oleacc& Functions() {
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// Whether pressing the button would start anything, as for a standard
+// button: not when it is disabled, nor while the panel takes no clicks. A
+// child's IsWindowEnabled does not say that its parent window is disabled.
+bool Available(HWND button) {
+    return IsWindowEnabled(button) && SendMessageW(GetAncestor(button, GA_ROOT), kTakesClicksQuery, 0, 0) != 0;
+}
 
 HRESULT Integer(VARIANT* out, LONG value) {
     if (out == nullptr) return E_POINTER;
@@ -104,7 +112,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (!IsSelf(child)) return E_INVALIDARG;
         if (!IsWindow(button_)) return E_FAIL;
-        LONG bits = IsWindowEnabled(button_) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+        LONG bits = Available(button_) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
         if (GetFocus() == button_) bits |= STATE_SYSTEM_FOCUSED;
         if (!IsWindowVisible(button_)) bits |= STATE_SYSTEM_INVISIBLE;
         return Integer(state, bits);
@@ -116,7 +124,7 @@ public:
     // application starts (stopping stale processes first can take seconds).
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        if (!IsWindowEnabled(button_) || !IsWindowVisible(button_)) return E_FAIL;
+        if (!Available(button_) || !IsWindowVisible(button_)) return E_FAIL;
         return PostMessageW(button_, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {

@@ -56,11 +56,6 @@ struct FontTraits {
     static bool Valid(HFONT f) { return f != nullptr; }
     static void Close(HFONT f) { DeleteObject(f); }
 };
-struct BitmapTraits {
-    static HBITMAP Invalid() { return nullptr; }
-    static bool Valid(HBITMAP b) { return b != nullptr; }
-    static void Close(HBITMAP b) { DeleteObject(b); }
-};
 
 struct MenuTraits {
     static HMENU Invalid() { return nullptr; }
@@ -77,7 +72,6 @@ using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
 using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueIcon = Unique<HICON, IconTraits>;
 using UniqueFont = Unique<HFONT, FontTraits>;
-using UniqueBitmap = Unique<HBITMAP, BitmapTraits>;
 using UniqueMenu = Unique<HMENU, MenuTraits>;
 using UniqueWindow = Unique<HWND, WindowTraits>;
 

@@ -14,8 +14,4 @@ struct MenuBar {
 };
 MenuBar BuildMenuBar(const WindowDesign& design);
 
-// The system's shield, small, as a menu item's picture: a 32-bit bitmap with
-// premultiplied alpha. Null where the system has none (before Windows Vista).
-HBITMAP CreateShieldBitmap();
-
 }  // namespace torvane::win32

@@ -7,17 +7,6 @@
 
 namespace torvane::win32 {
 
-// Under UAC an administrator's programs run with a filtered token that is
-// not elevated; with UAC off, an administrator's token is.
-bool Win32Elevation::HasAdministratorRights() {
-    UniqueHandle token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) return false;
-    TOKEN_ELEVATION elevation{};
-    DWORD size = 0;
-    return GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof(elevation), &size) &&
-           elevation.TokenIsElevated != 0;
-}
-
 Result<std::uint32_t> Win32Elevation::RunElevated(const std::wstring& arguments) {
     using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
     EnterShellApartment();
@@ -33,6 +22,9 @@ Result<std::uint32_t> Win32Elevation::RunElevated(const std::wstring& arguments)
     info.lpFile = exe.c_str();
     info.lpParameters = arguments.c_str();
     info.nShow = SW_HIDE;
+    // Declined: ERROR_CANCELLED. Otherwise the error says why it did not start:
+    // a file gone, or one on a drive letter mapped by the filtered token, which
+    // the elevated token does not see.
     if (!shellExecuteEx(&info)) return Win32Failure(GetLastError());
     if (info.hProcess == nullptr) return Win32Failure(ERROR_INVALID_HANDLE);
     const UniqueHandle process(info.hProcess);
@@ -48,6 +40,13 @@ Result<std::uint32_t> Win32Elevation::RunElevated(const std::wstring& arguments)
     DWORD exitCode = 0;
     if (!GetExitCodeProcess(process.get(), &exitCode)) return Win32Failure(GetLastError());
     return static_cast<std::uint32_t>(exitCode);
+}
+
+// The copy ends with a failed write's code, a Win32 error as HRESULT_FROM_WIN32
+// makes it, whose text the system keeps under the error itself.
+std::wstring Win32Elevation::DescribeExitCode(std::uint32_t code) {
+    const auto result = static_cast<HRESULT>(code);
+    return SystemMessage(FAILED(result) && HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : code);
 }
 
 }  // namespace torvane::win32

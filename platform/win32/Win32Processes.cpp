@@ -1,24 +1,48 @@
 #include <windows.h>
-#include <tlhelp32.h>
+#include <wtsapi32.h>
+
+#include <memory>
 
 #include "platform/win32/Errors.h"
+#include "platform/win32/LateBound.h"
 #include "platform/win32/Win32Services.h"
 
 namespace torvane::win32 {
+namespace {
 
+// Whether the process runs under the image name (the file name of its path).
+bool RunsAs(HANDLE process, const std::wstring& imageName) {
+    std::wstring path(MAX_PATH, L'\0');
+    auto length = static_cast<DWORD>(path.size());
+    if (!QueryFullProcessImageNameW(process, 0, path.data(), &length)) return false;
+    path.resize(length);
+    return path.substr(path.rfind(L'\\') + 1) == imageName;
+}
+
+}  // namespace
+
+// WTSEnumerateProcesses lists every process with its session and needs no
+// rights on them, where ProcessIdToSessionId needs PROCESS_QUERY_INFORMATION,
+// which an elevated process refuses a panel without administrator rights.
+// Without those rights it leaves out other users' processes; this user's
+// elevated ones are listed. Wine implements it, with the sessions.
 Result<std::vector<ProcessEntry>> Win32Processes::List() {
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return Win32Failure(GetLastError());
+    using EnumerateFn = BOOL(WINAPI*)(HANDLE, DWORD, DWORD, WTS_PROCESS_INFOW**, DWORD*);
+    using FreeFn = void(WINAPI*)(void*);
+    static const auto enumerate = LateBound<EnumerateFn>(L"wtsapi32.dll", "WTSEnumerateProcessesW");
+    static const auto freeMemory = LateBound<FreeFn>(L"wtsapi32.dll", "WTSFreeMemory");
+    if (enumerate == nullptr || freeMemory == nullptr) return Win32Failure(ERROR_PROC_NOT_FOUND);
+    WTS_PROCESS_INFOW* listed = nullptr;
+    DWORD count = 0;
+    if (!enumerate(WTS_CURRENT_SERVER_HANDLE, 0, 1, &listed, &count)) return Win32Failure(GetLastError());
+    const std::unique_ptr<WTS_PROCESS_INFOW, FreeFn> owned(listed, freeMemory);
     std::vector<ProcessEntry> processes;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
-        DWORD session = 0;
-        const bool known = ProcessIdToSessionId(entry.th32ProcessID, &session);
-        processes.push_back({entry.th32ProcessID, std::wstring(entry.szExeFile),
-                             known ? std::optional<std::uint32_t>(session) : std::nullopt});
+    for (DWORD i = 0; i < count; ++i) {
+        const WTS_PROCESS_INFOW& process = listed[i];
+        processes.push_back({process.ProcessId,
+                             process.pProcessName ? std::optional(std::wstring(process.pProcessName)) : std::nullopt,
+                             process.SessionId});
     }
-    if (const DWORD error = GetLastError(); error != ERROR_NO_MORE_FILES) return Win32Failure(error);
     return processes;
 }
 
@@ -28,15 +52,21 @@ std::uint32_t Win32Processes::OwnSession() {
     return session;
 }
 
-void Win32Processes::Terminate(std::uint32_t id, const std::wstring& imageName) {
+// Mandatory integrity: a process without administrator rights cannot open an
+// elevated one for PROCESS_TERMINATE, while PROCESS_QUERY_LIMITED_INFORMATION
+// is granted; so whether a process that refuses us still runs under its name
+// can be told all the same. Wine grants every right to every process.
+Termination Win32Processes::Terminate(std::uint32_t id, const std::wstring& imageName) {
     UniqueHandle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
-    if (!process) return;  // ended, or refuses us
-    std::wstring path(MAX_PATH, L'\0');
-    auto length = static_cast<DWORD>(path.size());
-    if (!QueryFullProcessImageNameW(process.get(), 0, path.data(), &length)) return;
-    path.resize(length);
-    if (path.substr(path.rfind(L'\\') + 1) != imageName) return;
-    TerminateProcess(process.get(), 1);
+    const bool refused = !process && GetLastError() == ERROR_ACCESS_DENIED;
+    if (refused) process.reset(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process || !RunsAs(process.get(), imageName)) return Termination::Gone;
+    if (refused) return Termination::Refused;
+    if (TerminateProcess(process.get(), 1)) return Termination::Stopped;
+    // It fails too for a process that is ending already.
+    DWORD exitCode = 0;
+    return GetExitCodeProcess(process.get(), &exitCode) && exitCode == STILL_ACTIVE ? Termination::Refused
+                                                                                    : Termination::Gone;
 }
 
 void Win32Processes::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }

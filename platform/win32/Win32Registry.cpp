@@ -65,6 +65,8 @@ Outcome Win32Registry::Write(const std::wstring& fullPath, const std::wstring& d
     return std::nullopt;
 }
 
+// KEY_WOW64_64KEY opens the 64-bit view from a 32-bit program on 64-bit
+// Windows; 32-bit Windows has one view and ignores the flag.
 Result<std::vector<std::uint8_t>> Win32Registry::ReadSystemRecord(const std::wstring& fullPath) {
     const auto path = ParseRegistryPath(fullPath);
     if (!path) return Win32Failure(ERROR_INVALID_PARAMETER);
@@ -97,6 +99,15 @@ Outcome Win32Registry::WriteSystemRecord(const std::wstring& fullPath, const std
         return Win32Failure(static_cast<DWORD>(status));
     }
     return std::nullopt;
+}
+
+// IsWow64Process answers yes exactly for a 32-bit program on 64-bit Windows
+// (redirected to the 32-bit view); no on 32-bit Windows, where Task Manager
+// records the start-ups of the one Run key under StartupApproved\Run, and no
+// for a 64-bit build, whose Run key is Windows' own.
+bool Win32Registry::Is32BitViewOf64BitWindows() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
 std::int32_t Win32Registry::OpenKeyStatus(const std::wstring& subKey) {

@@ -42,6 +42,7 @@ public:
     std::int32_t OpenKeyStatus(const std::wstring& subKey) override;
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& fullPath) override;
     Outcome WriteSystemRecord(const std::wstring& fullPath, const std::vector<std::uint8_t>& data) override;
+    bool Is32BitViewOf64BitWindows() override;
 };
 
 // The full path of this program's executable.
@@ -69,7 +70,7 @@ class Win32Processes : public Processes {
 public:
     Result<std::vector<ProcessEntry>> List() override;
     std::uint32_t OwnSession() override;
-    void Terminate(std::uint32_t id, const std::wstring& imageName) override;
+    Termination Terminate(std::uint32_t id, const std::wstring& imageName) override;
     void Sleep(std::uint32_t milliseconds) override;
 };
 
@@ -91,8 +92,8 @@ private:
 class Win32Elevation : public Elevation {
 public:
     Win32Elevation(const HWND& owner, Window& window) : owner_(owner), window_(window) {}
-    bool HasAdministratorRights() override;
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override;
+    std::wstring DescribeExitCode(std::uint32_t code) override;
 
 private:
     const HWND& owner_;

@@ -230,22 +230,14 @@ void Win32Window::SetChecked(CheckItem item, bool checked) {
     CheckMenuItem(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Win32Window::ShowShield(CheckItem item) { shielded_.push_back(MenuId(item)); }
-
-// The shield comes from shell32, which the panel does not load to start:
-// it is put on the items when the menu first opens.
-void Win32Window::PutShields() {
-    if (shielded_.empty() || shield_) return;
-    shield_.reset(CreateShieldBitmap());
-    if (!shield_) {
-        shielded_.clear();
-        return;
+// Screen readers hear of the change on the button they are at, as when a
+// standard button is disabled or enabled.
+void Win32Window::SetTakesClicks(bool takes) {
+    if (takesClicks_ == takes) return;
+    takesClicks_ = takes;
+    for (const Button& button : buttons_) {
+        if (button.hwnd != nullptr) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, button.hwnd, OBJID_CLIENT, CHILDID_SELF);
     }
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof(item);
-    item.fMask = MIIM_BITMAP;
-    item.hbmpItem = shield_.get();
-    for (const int id : shielded_) SetMenuItemInfoW(popup_, static_cast<UINT>(id), FALSE, &item);
 }
 
 void Win32Window::SetPointer(Pointer pointer) {

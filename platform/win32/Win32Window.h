@@ -49,7 +49,7 @@ public:
     void MoveButton(int index, const Rect& rect) override;
     bool Checked(CheckItem item) override;
     void SetChecked(CheckItem item, bool checked) override;
-    void ShowShield(CheckItem item) override;
+    void SetTakesClicks(bool takes) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
     void Close() override;
@@ -80,7 +80,6 @@ private:
     void Dispatch(MSG& message);
     int Px(double twips) const;
     int MenuId(CheckItem item) const;
-    void PutShields();
 
     HINSTANCE instance_;
     WindowDesign design_;
@@ -100,9 +99,8 @@ private:
     UniqueIcon windowIcon_;
     HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;
+    bool takesClicks_ = true;
     bool tooltipsAdded_ = false;
-    std::vector<int> shielded_;  // menu commands to carry the shield
-    UniqueBitmap shield_;        // made when the menu first opens
 };
 
 }  // namespace torvane::win32

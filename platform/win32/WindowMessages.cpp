@@ -88,9 +88,9 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_INITMENUPOPUP:
-            PutShields();
-            break;
+        case kTakesClicksQuery:
+            // While an elevated copy runs, the window is disabled instead.
+            return takesClicks_ && IsWindowEnabled(hwnd_);
         case WM_CLOSE:
             if (events_ != nullptr) events_->CloseRequested();
             DestroyWindow(hwnd_);

@@ -206,6 +206,23 @@ int RunningPanels() {
     return CloseHandle(snapshot), count;
 }
 
+// Wine runs "runas" as "open", without a prompt: the copy's exit code, the shell's result, ends up in the title.
+TEST_F(Launch, AsAdministratorOneElevatedCopyStopsTheStaleProcessesAndStartsTheProgram) {
+    InstallEntry(13);
+    InstallStandin(L"C:\\Vecchi\\a\\start5.exe");
+    Process stale(L"C:\\Vecchi\\a\\start5.exe");
+    ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 1; }));
+    RegSetKeyValueW(Software32(), kSettingsKey, L"Esegui", REG_SZ, L"AdminDefault", sizeof(L"AdminDefault"));
+    Panel panel;
+    ASSERT_NE(panel.Window(600s), nullptr);
+    panel.Click(13);
+    EXPECT_TRUE(WaitUntil([] { return RunningPanels() == 2; }, 600s));  // and the copy, for 1.6 s at least
+    EXPECT_TRUE(stale.Ended(600s));
+    ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 2; }, 600s));
+    EXPECT_EQ(StandinLog()[1].folder, L"C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin");
+    EXPECT_TRUE(WaitUntil([&] { return panel.Title() == kTitle + L" - 33  OK"; }, 300s)) << panel.Title().c_str();
+}
+
 // Copies started directly would not end if panels; from the menu, Wine runs "runas" like "open" and refuses it too.
 TEST_F(Options, AStartSwitchedOffInTaskManagerShowsOffAndAWriteRefusedToTheElevatedCopyIsSaidOnce) {
     InstallEntry(0);

@@ -47,9 +47,9 @@ TEST_F(Workshop, AProcessIsStoppedOnlyUnderTheNameItWasListedWith) {
     ASSERT_TRUE(WaitUntil([] { return !StandinLog().empty(); }));
     const DWORD id = StandinLog()[0].pid;
     torvane::win32::Win32Processes processes;
-    processes.Terminate(id, L"start5.exe");
+    EXPECT_EQ(processes.Terminate(id, L"start5.exe"), torvane::Termination::Gone);
     EXPECT_FALSE(other.Ended(2s));
-    processes.Terminate(id, L"other.exe");
+    EXPECT_EQ(processes.Terminate(id, L"other.exe"), torvane::Termination::Stopped);
     EXPECT_TRUE(other.Ended());
 }
 
@@ -59,57 +59,55 @@ bool MoveUnixFolder(const std::wstring& from, const std::wstring& to) {
 }
 
 // D: made a link to itself, as Wine shows a drive that cannot be reached
-// (error 1921 on every lookup): left out without a word. A drive whose root
-// answers and nothing else ever does: given up, and named in the title; a
-// lookup still waiting on it does not keep the panel from ending, nor the next
-// one from starting. Drives that answer every lookup late, the first after
-// seconds (D:, and C:\Programme): waited for, whatever it takes them.
+// (error 1921 on every lookup): left out without a word. D: and C:\Programme
+// answering every lookup late, the first after seconds: waited for. D: whose
+// root answers and nothing else ever does: given up and named in the title; a
+// lookup still waiting on it keeps neither this panel nor the next one waiting.
 TEST_F(Workshop, ADriveIsWaitedForWhileItAnswersAndOneThatStopsIsNamedInTheTitle) {
     InstallEntry(0);
     wchar_t folder[MAX_PATH];
-    const std::wstring prefix(folder, GetEnvironmentVariableW(L"WINEPREFIX", folder, MAX_PATH));
-    const std::wstring d = prefix + L".d";
-    // What the late drives read for their pace: milliseconds to the first answer, then between answers.
-    const auto setPace = [&](const char* pace) {
-        for (const wchar_t* drive : {L".d-slow", L".c-slow"}) {
-            const std::wstring file = L"\\\\?\\unix" + prefix + drive + L"-source/.pace";
-            std::ofstream(std::string(file.begin(), file.end())) << pace;
-        }
+    const std::wstring d(folder, GetEnvironmentVariableW(L"WINEPREFIX", folder, MAX_PATH)), unix = L"\\\\?\\unix" + d;
+    // What the late drives pass through, at the pace in their ".pace" file: to the first answer, then between them.
+    const auto setPace = [&](const wchar_t* source, const char* pace) {
+        const std::wstring file = unix + source + L"-source/.pace";
+        std::ofstream(std::string(file.begin(), file.end())) << pace;
     };
     struct Drive {
         const wchar_t* folder;
+        const char* pace;
         std::wstring title;
     };
-    for (const Drive& drive : {Drive{L"-loop", kTitle}, Drive{L"-hung", kTitle + L" - D:\\ non risponde"},
-                               Drive{L"-slow", kTitle}}) {
-        SCOPED_TRACE(std::string(drive.folder, drive.folder + 5));
-        if (GetFileAttributesW((L"\\\\?\\unix" + d + drive.folder).c_str()) == INVALID_FILE_ATTRIBUTES) {
-            GTEST_SKIP() << "no FUSE here for drives that hang or answer late";
+    for (const Drive& drive : {Drive{L".d-loop", "0 0", kTitle}, Drive{L".d-slow", "4000 40", kTitle},
+                               Drive{L".d-slow", "-1 0", kTitle + L" - D:\\ non risponde"}}) {
+        SCOPED_TRACE(drive.pace);
+        if (GetFileAttributesW((unix + drive.folder).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            GTEST_SKIP() << "no FUSE here for drives that answer late or not at all";
         }
-        ASSERT_TRUE(MoveUnixFolder(d, d + L"-aside"));
-        ASSERT_TRUE(MoveUnixFolder(d + drive.folder, d));
-        const bool slow = drive.folder == std::wstring(L"-slow");
-        if (slow) {
-            InstallEntry(1, L"D:\\Programmi");
-            InstallEntry(20, L"C:\\Programme");
-            setPace("4000 40");  // a disk spinning up, then busy
+        ASSERT_TRUE(MoveUnixFolder(d + L".d", d + L".d-aside"));
+        ASSERT_TRUE(MoveUnixFolder(d + drive.folder, d + L".d"));
+        const bool late = drive.pace == std::string("4000 40");
+        if (late) {
+            InstallStandin(unix + L".d-slow-source" + EntryPath(1, L"D:\\Programmi").substr(2));
+            InstallStandin(unix + L".c-slow-source" + EntryPath(20, L"C:\\Programme").substr(12));
+            setPace(L".c-slow", drive.pace);
         }
+        setPace(L".d-slow", drive.pace);
         {
             Panel panel;
             ASSERT_NE(panel.Window(), nullptr);
             EXPECT_EQ(panel.Title(), drive.title);
             EXPECT_EQ(panel.TopLevel(L"#32770", 0ms), nullptr);
-            EXPECT_EQ(slow, IsWindowVisible(panel.Button(1)) && IsWindowVisible(panel.Button(20)));
+            EXPECT_EQ(late, IsWindowVisible(panel.Button(1)) && IsWindowVisible(panel.Button(20)));
             PostMessageW(panel.Window(), WM_CLOSE, 0, 0);
             EXPECT_TRUE(panel.Ended(30s));
         }
-        if (slow) setPace("0 0");
+        setPace(L".c-slow", "0 0");
+        DeleteFileW((unix + L".c-slow-source" + EntryPath(20, L"C:\\Programme").substr(12)).c_str());
         if (drive.title != kTitle) {
-            Panel next;  // the lookup left waiting holds nothing the next start needs
-            EXPECT_NE(next.Window(), nullptr);
+            EXPECT_NE(Panel().Window(), nullptr);  // the next start opens a panel
         }
-        EXPECT_TRUE(MoveUnixFolder(d, d + drive.folder));
-        EXPECT_TRUE(MoveUnixFolder(d + L"-aside", d));
+        EXPECT_TRUE(MoveUnixFolder(d + L".d", d + drive.folder));
+        EXPECT_TRUE(MoveUnixFolder(d + L".d-aside", d + L".d"));
     }
 }
 

@@ -6,9 +6,9 @@ build=$1
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 export WINEPREFIX=$build/e2e-prefix
 
-# The drives of FUSE file systems: one that hangs, and two that answer late
-# (D:, and C:\Programme), each passing a folder of its own through.
-mounts=("$WINEPREFIX.d-hung/drive" "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.c-slow")
+# FUSE file systems that answer late, or never, as a test sets them: D:, and
+# C:\Programme, each passing a folder of its own through (drives.py).
+mounts=("$WINEPREFIX.d-slow/drive" "$WINEPREFIX.c-slow")
 
 # Killing a drive's server ends every lookup still waiting on it.
 stop_drives() {
@@ -19,11 +19,11 @@ stop_drives() {
     return 0
 }
 
-# drive.py MODE MOUNTPOINT [SOURCE] in the background; false where FUSE cannot mount.
+# drives.py MOUNTPOINT SOURCE in the background; false where FUSE cannot mount.
 mount_drive() {
     /usr/bin/python3 "$(dirname "$0")/drives.py" "$@" </dev/null >/dev/null 2>&1 &
     echo $! >>"$WINEPREFIX.drive-pids"
-    for _ in $(seq 50); do mountpoint -q "$2" && return 0; sleep 0.1; done
+    for _ in $(seq 50); do mountpoint -q "$1" && return 0; sleep 0.1; done
     return 1
 }
 case $2 in
@@ -34,20 +34,19 @@ case $2 in
     make_prefix "$WINEPREFIX" || exit 1
     # D: goes through the folder PREFIX.d, which a test swaps for PREFIX.d-loop
     # where the drive is a link to itself: a drive that cannot be reached.
-    # PREFIX.d-hung holds a drive whose lookups never answer, PREFIX.d-slow one
-    # that answers late, and C:\Programme is such a folder too (needs FUSE).
+    # PREFIX.d-slow holds a drive that answers late or never, and C:\Programme
+    # is such a folder too (needs FUSE).
     stop_drives
-    rm -rf "$WINEPREFIX".{d,d-loop,d-aside,d-hung,d-slow,d-slow-source,c-slow,c-slow-source}
-    mkdir -p "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-hung/drive" "$WINEPREFIX.d-slow/drive" \
-             "$WINEPREFIX.d-slow-source" "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"
+    rm -rf "$WINEPREFIX".{d,d-loop,d-aside,d-slow,d-slow-source,c-slow,c-slow-source}
+    mkdir -p "$WINEPREFIX.d" "$WINEPREFIX.d-loop" "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.d-slow-source" \
+             "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"
     ln -s "$WINEPREFIX.d-drive" "$WINEPREFIX.d/drive"
     ln -s drive "$WINEPREFIX.d-loop/drive"
     ln -s "$WINEPREFIX.c-slow" "$WINEPREFIX/drive_c/Programme"
-    { mount_drive hung "$WINEPREFIX.d-hung/drive" &&
-      mount_drive slow "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.d-slow-source" &&
-      mount_drive slow "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"; } ||
-        { echo "No FUSE here: the cases of drives that hang or answer late are skipped" >&2
-          stop_drives; rm -rf "$WINEPREFIX.d-hung" "$WINEPREFIX.d-slow"; }
+    { mount_drive "$WINEPREFIX.d-slow/drive" "$WINEPREFIX.d-slow-source" &&
+      mount_drive "$WINEPREFIX.c-slow" "$WINEPREFIX.c-slow-source"; } ||
+        { echo "No FUSE here: the case of drives that answer late or never is skipped" >&2
+          stop_drives; rm -rf "$WINEPREFIX.d-slow"; }
     ln -sfn "$WINEPREFIX.d/drive" "$WINEPREFIX/dosdevices/d:"
     wineserver -p </dev/null &>/dev/null ;;
 --stop)

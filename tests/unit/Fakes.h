@@ -47,7 +47,7 @@ struct FakeWindow : Window {
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
     std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
-    std::set<CheckItem> shields;
+    bool takesClicks = true;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
     std::function<void()> onPump, onClose;
@@ -68,7 +68,7 @@ struct FakeWindow : Window {
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
     bool Checked(CheckItem item) override { return checks[item]; }
     void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
-    void ShowShield(CheckItem item) override { shields.insert(item); }
+    void SetTakesClicks(bool takes) override { takesClicks = takes; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }
     void Close() override { ++closeCalls, onClose ? onClose() : void(); }
@@ -128,6 +128,7 @@ struct FakeRegistry : Registry {
     std::optional<Failure> writeFailure;          // every write fails so
     std::map<std::wstring, Failure> readFailures;
     std::map<std::wstring, std::vector<std::uint8_t>> records;  // Windows' own, by full path
+    bool windows64 = true;                                      // and this program 32-bit
     std::vector<std::wstring> log;  // "read PATH", "write PATH=DATA", "probe KEY"
 
     Result<std::wstring> Read(const std::wstring& path) override {
@@ -147,6 +148,7 @@ struct FakeRegistry : Registry {
         return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
     Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
+    bool Is32BitViewOf64BitWindows() override { return windows64; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
     }
@@ -173,7 +175,7 @@ struct FakeShell : Shell {
 struct FakeProcesses : Processes {
     std::vector<ProcessEntry> running;
     std::optional<Failure> listFailure;
-    std::set<std::uint32_t> refused;  // cannot be stopped
+    std::set<std::uint32_t> refused;  // lacking the rights
     std::vector<std::uint32_t> terminated, sleeps;
     std::vector<std::wstring> names;  // asked to stop, as listed
     Result<std::vector<ProcessEntry>> List() override {
@@ -181,9 +183,10 @@ struct FakeProcesses : Processes {
         return running;
     }
     std::uint32_t OwnSession() override { return 1; }
-    void Terminate(std::uint32_t id, const std::wstring& name) override {
+    Termination Terminate(std::uint32_t id, const std::wstring& name) override {
         names.push_back(name);
-        if (!refused.contains(id)) terminated.push_back(id);
+        if (refused.contains(id)) return Termination::Refused;
+        return terminated.push_back(id), Termination::Stopped;
     }
     void Sleep(std::uint32_t ms) override { sleeps.push_back(ms); }
 };
@@ -203,14 +206,13 @@ struct FakeApplication : Application {
 
 // The elevated copy: its exit code, or the failure to start it; `onRun` stands for what happens while it runs.
 struct FakeElevation : Elevation {
-    bool administrator = false;
     Result<std::uint32_t> result = 0u;
     std::function<void()> onRun;
     std::vector<std::wstring> runs;  // the arguments of each
-    bool HasAdministratorRights() override { return administrator; }
     Result<std::uint32_t> RunElevated(const std::wstring& arguments) override {
         return runs.push_back(arguments), result.ok() && onRun ? onRun() : void(), result;
     }
+    std::wstring DescribeExitCode(std::uint32_t code) override { return L"Testo di " + std::to_wstring(code) + L"."; }
 };
 
 // A panel with fakes for every platform part, at version 0.3.0.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "app/ElevatedStop.h"
+#include "launch/ElevatedCopy.h"
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
 #include "launch/StaleProcesses.h"
@@ -26,22 +28,24 @@ TEST(ResultMessage, CodesMapToTheirTextsAndOthersToNone) {
     EXPECT_EQ(WorkingDirectory(L"VCDS.exe"), std::nullopt);
 }
 
-TEST(StaleProcesses, StopsEveryProcessOfTheSuitesInItsSessionByExactNameWaitingAfterEachEvenOneThatWillNotStop) {
+TEST(StaleProcesses, StopsEveryProcessOfTheSuitesInItsSessionByExactNameWaitingAfterEachItStopped) {
     FakeProcesses processes;
     processes.running = {{1, L"start5.exe", 1}, {2, L"START5.EXE", 1},   {3, L"mystart5.exe", 1}, {4, std::nullopt, 1},
                          {5, L"mstart.exe", 1}, {6, L"start4.exe", 1},   {7, L"autodia16.exe", 1},
-                         {8, L"Mstart5.exe", 1}, {9, L"start5.exe", 2}, {10, L"start5.exe", std::nullopt}};  // other, unknown session
+                         {8, L"Mstart5.exe", 1}, {9, L"start5.exe", 2}};  // another user's session
     processes.refused = {5};
     int pumps = 0;
-    EXPECT_EQ(StopStaleProcesses(processes, [&] { ++pumps; }), std::nullopt);
+    EXPECT_EQ(StopStaleProcesses(processes, [&] { ++pumps; }).value(), Stale::SomeRunOn);
     EXPECT_EQ(processes.names, (std::vector<std::wstring>{L"start5.exe", L"mstart.exe", L"start4.exe",
                                                           L"autodia16.exe", L"Mstart5.exe"}));
     EXPECT_EQ(processes.terminated, (std::vector<std::uint32_t>{1, 6, 7, 8}));
-    EXPECT_EQ(processes.sleeps, (std::vector<std::uint32_t>(5, 1600)));
-    EXPECT_EQ(pumps, 6);
+    EXPECT_EQ(processes.sleeps, (std::vector<std::uint32_t>(4, 1600)));
+    EXPECT_EQ(pumps, 5);
+    processes.refused.clear();
+    EXPECT_EQ(StopStaleProcesses(processes, [] {}).value(), Stale::AllStopped);
 
     processes.listFailure = Failure{-2147023174, L"RPC"};
-    EXPECT_EQ(StopStaleProcesses(processes, [] {})->code, -2147023174);
+    EXPECT_EQ(StopStaleProcesses(processes, [] {}).failure().code, -2147023174);
 }
 
 struct Launching : ::testing::Test {
@@ -83,6 +87,85 @@ TEST_F(Launching, CommonStartProgramsAndOtherEntriesStopNothing) {
     for (std::int16_t index : {0, 6, 12}) panel.form.cmdApplicazioni_Click(index);
     EXPECT_TRUE(panel.processes.terminated.empty());
     EXPECT_EQ(panel.shell.calls.size(), 3u);
+}
+
+TEST_F(Launching, AStaleProcessThePanelMayNotStopIsLeftToOneElevatedCopyAndADeclinedOneToNone) {
+    panel.processes.running = {{1, L"start5.exe", 1}, {2, L"start4.exe", 1}};
+    panel.processes.refused = {1, 2};  // started as administrator
+    panel.form.cmdApplicazioni_Click(13);
+    EXPECT_EQ(panel.elevation.runs, (std::vector<std::wstring>{L"/ferma:13"}));
+    EXPECT_TRUE(panel.processes.sleeps.empty());  // the copy waits after its own stops
+    EXPECT_EQ(panel.shell.calls.at(0).verb, L"open");
+    EXPECT_EQ(Appended(), L" - 42  OK");
+
+    panel.elevation.result = Failure{codes::kCancelled, L"Annullato."};
+    panel.form.cmdApplicazioni_Click(13);
+    EXPECT_EQ(panel.elevation.runs.size(), 2u);
+    EXPECT_EQ(panel.shell.calls.size(), 2u);
+    EXPECT_EQ(Appended(), L" - 42  OK - 42  OK - il processo precedente \u00e8 ancora attivo");
+    EXPECT_TRUE(panel.dialogs.boxes.empty());
+}
+
+TEST_F(Launching, AsAdministratorOneElevatedCopyStopsAndStartsWhileTheButtonsTakeNoClicks) {
+    panel.window.checks[CheckItem::Admin] = true;
+    panel.processes.running = {{1, L"start5.exe", 1}};
+    std::vector<bool> takingClicks;
+    panel.elevation.onRun = [&] { takingClicks.push_back(panel.window.takesClicks); };
+    panel.elevation.result = 33u;
+    panel.form.cmdApplicazioni_Click(13);
+    EXPECT_EQ(panel.elevation.runs, (std::vector<std::wstring>{L"/avvia:13"}));
+    EXPECT_TRUE(panel.processes.names.empty() && panel.shell.calls.empty());
+    EXPECT_EQ(Appended(), L" - 33  OK");
+
+    panel.elevation.result = Failure{codes::kCancelled, L"Annullato."};
+    panel.form.cmdApplicazioni_Click(13);
+    const std::wstring title = panel.window.title;
+    EXPECT_EQ(Appended(), L" - 33  OK - 5  Accesso negato al file dal S.O.");
+
+    panel.elevation.result = kCopyNotInstalled;
+    panel.form.cmdApplicazioni_Click(13);
+    EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{
+                                           L"Errore 536870914  Applicazione non trovata dalla copia con diritti "
+                                           L"di amministratore"}));
+    EXPECT_EQ(panel.dialogs.boxes[0].title, L"CMDApplicazioni");
+    EXPECT_EQ(panel.window.title, title);
+    EXPECT_TRUE(panel.window.takesClicks);
+
+    panel.registry.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
+    panel.dialogs.answers = {Answer::Yes};
+    panel.form.mnuOpzioniAdmin_Click();
+    EXPECT_EQ(takingClicks, (std::vector<bool>{false, false, false}));
+    EXPECT_TRUE(panel.window.takesClicks);
+}
+
+TEST(ElevatedStop, DoesOnlyWhatItsArgumentNamesForASectorProgramAndFindsTheRestItself) {
+    Panel panel;  // for its fakes
+    panel.Install({13});
+    panel.processes.running = {{1, L"start5.exe", 1}};
+    const auto run = [&](const wchar_t* arguments) {
+        return RunElevatedStop(arguments, panel.processes, panel.files, panel.shell);
+    };
+    for (const wchar_t* wrong : {L"/ferma:12", L"/avvia:6", L"/ferma:21", L"/ferma:-13", L"/ferma:013", L"/avvia",
+                                 L"/avvia:13 C:\\altro.exe"}) {
+        EXPECT_EQ(run(wrong), kCopyBadArgument) << wrong;
+    }
+    EXPECT_TRUE(panel.processes.names.empty() && panel.files.probes.empty() && panel.shell.calls.empty());
+    EXPECT_EQ(run(L"/avvia:14"), kCopyNotInstalled);
+    EXPECT_TRUE(panel.processes.names.empty());
+
+    panel.processes.refused = {1};
+    EXPECT_EQ(run(L"/ferma:13"), kCopyStillRunning);
+    panel.processes.refused.clear();
+    EXPECT_EQ(run(L"/ferma:13"), 0u);
+    EXPECT_EQ(run(L" /avvia:13 "), 42u);
+    EXPECT_EQ(panel.processes.terminated, (std::vector<std::uint32_t>{1, 1}));
+    EXPECT_EQ(panel.processes.sleeps, (std::vector<std::uint32_t>{1600, 1600}));
+    ASSERT_EQ(panel.shell.calls.size(), 1u);
+    const ShellCall& call = panel.shell.calls[0];
+    EXPECT_EQ(call.verb + L" " + call.file + L" in " + call.directory.value_or(L"?"),
+              L"open C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin\\start5.exe in "
+              L"C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin");
+    EXPECT_FALSE(call.ownedByWindow);
 }
 
 TEST_F(Launching, ClicksDuringALaunchAreIgnoredEvenAfterAFailureAndTheNextOneWorks) {

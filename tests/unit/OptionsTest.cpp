@@ -102,12 +102,17 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
 
-// Declined, failed too, writing nothing, writing: the mark and the box follow what is stored once the elevated
-// copy has ended. Meanwhile clicks and menu commands do nothing.
+// Declined, not started, refused for lack of rights or otherwise, writing nothing, writing: the mark and the one box
+// follow what is stored once the elevated copy has ended. Meanwhile clicks and menu commands do nothing.
 TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
     using Exit = Result<std::uint32_t>;
-    for (const auto& [exit, copyWrites] : {std::pair{Exit(Failure{codes::kCancelled, L"Annullata."}), false},
-                                           {Exit(0x80070005u), false}, {Exit(0u), false}, {Exit(0u), true}}) {
+    const std::wstring notChanged = L"Impossibile modificare l'opzione: Errore ";
+    for (const auto& [exit, copyWrites, box] : {
+             std::tuple{Exit(Failure{codes::kCancelled, L"Annullata."}), false, kNoRights},
+             {Exit(Failure{codes::kNotFound, L"Non trovato."}), false, notChanged + L"-2147024894  Non trovato."},
+             {Exit(0x80070005u), false, kNoRights},
+             {Exit(0x8007000Du), false, notChanged + L"-2147024883  Testo di 2147942413."},
+             {Exit(0u), false, kNoRights}, {Exit(0u), true, L""}}) {
         for (const bool admin : {true, false}) {
             Panel panel;
             panel.Start({0});
@@ -124,7 +129,7 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
             EXPECT_EQ(panel.elevation.runs.at(0), admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si");
             EXPECT_EQ(panel.window.checks[admin ? CheckItem::Admin : CheckItem::Avvio], copyWrites);
             const std::wstring done = admin ? kAdminDone : L"Opzione attivata      ";
-            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : kNoRights}));
+            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : box}));
             EXPECT_EQ(panel.registry.values[kEsegui] + panel.registry.values[kRun],
                       !copyWrites ? L"NoAdminDefault" : admin ? L"AdminDefault" : L"NoAdminDefault" + kLine);
             EXPECT_TRUE(panel.shell.calls.empty() && panel.window.closeCalls == 0);
@@ -153,23 +158,35 @@ TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
 }
 
 // Task Manager's switch, by the first byte of either record, whatever its size: odd clears the mark at start-up,
-// and switching on sets only such records to on. Without rights the option items carry the shield.
+// and switching on, directly or by the elevated copy, sets only such records to on. The records are under Run32 on
+// 64-bit Windows and under Run on 32-bit Windows.
 TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
     using Bytes = std::vector<std::uint8_t>;
     const Bytes on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
-                                                {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
-                                                {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
-        Panel panel;
-        panel.elevation.administrator = marked;
-        panel.registry.records = {{settings::kMachineStartRecord, machine}, {settings::kUserStartRecord, user}};
-        panel.Start({0}, L"NoAdminDefault", kLine);
-        EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
-        EXPECT_EQ(panel.window.shields.size(), marked ? 0u : 2u);
-        panel.dialogs.answers = {Yes};
-        panel.form.mnuOpzioniAvvio_Click();
-        EXPECT_EQ(panel.registry.records[settings::kMachineStartRecord], marked || machine[0] == 6 ? machine : on);
-        EXPECT_EQ(panel.registry.records[settings::kUserStartRecord], marked || user[0] == 2 ? user : on);
+    for (const auto& [windows64, byCopy] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
+        const std::wstring key = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\" +
+                                 std::wstring(windows64 ? L"Run32" : L"Run") + L"\\Torvane";
+        const std::wstring machinePath = L"HKEY_LOCAL_MACHINE" + key, userPath = L"HKEY_CURRENT_USER" + key;
+        for (const auto& [machine, user, marked] : {std::tuple{Bytes{}, Bytes{}, true}, {on, Bytes{6, 0}, true},
+                                                    {Bytes{3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, Bytes{2}, false},
+                                                    {Bytes{6}, Bytes{7, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, false}}) {
+            Panel panel;
+            panel.registry.windows64 = windows64;
+            panel.registry.records = {{machinePath, machine}, {userPath, user}};
+            panel.Start({0}, L"NoAdminDefault", kLine);
+            EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
+            if (byCopy) panel.registry.writeFailure = Failure{kDenied, L"Accesso negato."};
+            panel.elevation.onRun = [&] {
+                panel.registry.writeFailure.reset();
+                settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
+            };
+            panel.dialogs.answers = {Yes};
+            panel.form.mnuOpzioniAvvio_Click();
+            EXPECT_EQ(panel.elevation.runs.size(), byCopy ? 1u : 0u);
+            EXPECT_EQ(panel.registry.records[machinePath], marked || machine[0] == 6 ? machine : on);
+            EXPECT_EQ(panel.registry.records[userPath], marked || user[0] == 2 ? user : on);
+            EXPECT_EQ(panel.registry.records.size(), 2u);
+        }
     }
 }
 
