@@ -306,6 +306,11 @@ TEST_F(Keyboard, TabMovesThroughTheButtonsAndEnterSpaceOrADoubleClickStartOneOnc
     }
     panel.Menu(101);
     panel.Answer(L"Avvio automatico", L"Vuoi attivare l'opzione di avvio automatico?   ", IDNO);
+    // Wine with no window manager does not always give the front back to the box's owner, as
+    // Windows does: brought forward, the panel has the focus on the same button again.
+    SetForegroundWindow(panel.Window());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == panel.Window(); }));
+    type(0, 20);
     Type(VK_RETURN);
     started(5, paths[2]);
     RECT button;
