@@ -13,12 +13,14 @@ set(MANIFEST ${CMAKE_SOURCE_DIR}/resources/torvane.manifest)
 configure_file(resources/torvane.rc.in ${CMAKE_BINARY_DIR}/generated/torvane.rc @ONLY)
 
 add_library(torvane_win32 STATIC
+  platform/win32/Apartment.cpp
   platform/win32/ButtonAccessible.cpp
   platform/win32/ButtonFace.cpp
   platform/win32/Dpi.cpp
   platform/win32/Errors.cpp
   platform/win32/Menus.cpp
   platform/win32/PictureButton.cpp
+  platform/win32/SystemFunctions.cpp
   platform/win32/Tooltips.cpp
   platform/win32/Win32Application.cpp
   platform/win32/Win32FileSystem.cpp

@@ -3,14 +3,12 @@
 #include <cmath>
 
 #include "platform/win32/Handles.h"
-#include "platform/win32/LateBound.h"
+#include "platform/win32/SystemFunctions.h"
 
 namespace torvane::win32 {
 
 UINT DpiOf(HWND hwnd) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto getDpiForWindow = Bound<system32::kGetDpiForWindow>();
     if (hwnd != nullptr && getDpiForWindow != nullptr) {
         if (const UINT dpi = getDpiForWindow(hwnd)) return dpi;
     }
@@ -20,9 +18,8 @@ UINT DpiOf(HWND hwnd) {
 }
 
 UINT PrimaryScreenDpi() {
-    // GetDpiForMonitor exists from Windows 8.1 on; before, the system's DPI is every screen's.
-    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    const auto getDpiForMonitor = LateBound<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
+    // Before Windows 8.1, the system's DPI is every screen's.
+    const auto getDpiForMonitor = Bound<system32::kGetDpiForMonitor>();
     UINT x = 0, y = 0;
     const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
     if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(primary, 0, &x, &y)) && y > 0) return y;

@@ -1,16 +1,17 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/Apartment.h"
 #include "platform/win32/Errors.h"
-#include "platform/win32/LateBound.h"
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/Win32Services.h"
 
 namespace torvane::win32 {
 
 Result<std::uint32_t> Win32Elevation::RunElevated(const std::wstring& arguments) {
-    using ShellExecuteExWFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-    EnterShellApartment();
-    static const auto shellExecuteEx = LateBound<ShellExecuteExWFn>(L"shell32.dll", "ShellExecuteExW");
+    // The shell wants the apartment for its elevation prompt.
+    EnterUiApartment();
+    const auto shellExecuteEx = Bound<system32::kShellExecuteExW>();
     if (shellExecuteEx == nullptr) return Win32Failure(ERROR_DLL_NOT_FOUND);
     const std::wstring exe = OwnModulePath();
     // No box of the shell's own: the caller says what went wrong, once.

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/win32/Errors.h"
-#include "platform/win32/LateBound.h"
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/Win32Services.h"
 
 namespace torvane::win32 {
@@ -27,15 +27,13 @@ bool RunsAs(HANDLE process, const std::wstring& imageName) {
 // Without those rights it leaves out other users' processes; this user's
 // elevated ones are listed. Wine implements it, with the sessions.
 Result<std::vector<ProcessEntry>> Win32Processes::List() {
-    using EnumerateFn = BOOL(WINAPI*)(HANDLE, DWORD, DWORD, WTS_PROCESS_INFOW**, DWORD*);
-    using FreeFn = void(WINAPI*)(void*);
-    static const auto enumerate = LateBound<EnumerateFn>(L"wtsapi32.dll", "WTSEnumerateProcessesW");
-    static const auto freeMemory = LateBound<FreeFn>(L"wtsapi32.dll", "WTSFreeMemory");
+    const auto enumerate = Bound<system32::kWTSEnumerateProcessesW>();
+    const auto freeMemory = Bound<system32::kWTSFreeMemory>();
     if (enumerate == nullptr || freeMemory == nullptr) return Win32Failure(ERROR_PROC_NOT_FOUND);
     WTS_PROCESS_INFOW* listed = nullptr;
     DWORD count = 0;
     if (!enumerate(WTS_CURRENT_SERVER_HANDLE, 0, 1, &listed, &count)) return Win32Failure(GetLastError());
-    const std::unique_ptr<WTS_PROCESS_INFOW, FreeFn> owned(listed, freeMemory);
+    const std::unique_ptr<WTS_PROCESS_INFOW, decltype(freeMemory)> owned(listed, freeMemory);
     std::vector<ProcessEntry> processes;
     for (DWORD i = 0; i < count; ++i) {
         const WTS_PROCESS_INFOW& process = listed[i];

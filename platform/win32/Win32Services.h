@@ -48,10 +48,6 @@ public:
 // The full path of this program's executable.
 std::wstring OwnModulePath();
 
-// The shell wants a single-threaded apartment on the calling thread for
-// mailto: handlers and elevation prompts; entered once, at first need.
-void EnterShellApartment();
-
 // The apartment entered and shell32 loaded, ahead of a launch: left to the
 // click, loading shell32 took most of the time from the click to ShellExecuteW.
 void PrepareShell();
