@@ -30,7 +30,7 @@ WindowDesign Window(const std::wstring& contactAddress) {
             {L"-", 0},
             {L"Esci", kMenuEsci},
         },
-        kMenuAvvio, kMenuAdmin};
+        kMenuAvvio, kMenuAdmin, L"Premi"};
     for (int i = 0; i < kButtonCount; ++i) design.buttons.push_back(Button(i));
     return design;
 }

@@ -1,38 +1,28 @@
 #include "platform/win32/ButtonAccessible.h"
 
-#include <objbase.h>
 #include <oleacc.h>
+#include <wrl/client.h>
 
 #include <new>
 #include <string>
+#include <utility>
 
 #include "platform/Caption.h"
-#include "platform/win32/LateBound.h"
+#include "platform/win32/Apartment.h"
+#include "platform/win32/PictureButton.h"
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/WindowClasses.h"
 
 namespace torvane::win32 {
 namespace {
 
-// What a screen reader says the default action is.
-constexpr wchar_t kDefaultAction[] = L"Premi";
+using Microsoft::WRL::ComPtr;
 
-struct Oleacc {
-    decltype(&CoInitializeEx) coInitializeEx = LateBound<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    decltype(&LresultFromObject) lresultFromObject =
-        LateBound<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
-    decltype(&CreateStdAccessibleObject) createStandard =
-        LateBound<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
-    decltype(&SysAllocString) allocString = LateBound<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
-    // Marshalling the object to the asking process needs an apartment: the
-    // same one the shell gets at the first launch.
-    bool apartment = coInitializeEx && SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
-                                                                              COINIT_DISABLE_OLE1DDE));
-    bool complete() const { return apartment && lresultFromObject && createStandard && allocString; }
-};
-
-const Oleacc& Functions() {
-    static const Oleacc functions;
-    return functions;
+// The functions of the screen readers' objects, in the UI thread's apartment:
+// marshalling an object to the asking process needs one.
+bool AccessibilityAvailable() {
+    return EnterUiApartment() && Bound<system32::kLresultFromObject>() &&
+           Bound<system32::kCreateStdAccessibleObject>() && Bound<system32::kSysAllocString>();
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -53,7 +43,7 @@ HRESULT Integer(VARIANT* out, LONG value) {
 
 HRESULT String(BSTR* out, const std::wstring& value) {
     if (out == nullptr) return E_POINTER;
-    *out = Functions().allocString(value.c_str());
+    *out = Bound<system32::kSysAllocString>()(value.c_str());
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -62,7 +52,7 @@ HRESULT String(BSTR* out, const std::wstring& value) {
 // window, as for any control.
 class ButtonAccessible final : public IAccessible, public IOleWindow {
 public:
-    ButtonAccessible(HWND button, IAccessible* standard) : button_(button), standard_(standard) {}
+    ButtonAccessible(HWND button, ComPtr<IAccessible> standard) : button_(button), standard_(std::move(standard)) {}
     ButtonAccessible(const ButtonAccessible&) = delete;
     ButtonAccessible& operator=(const ButtonAccessible&) = delete;
 
@@ -101,10 +91,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        if (!IsWindow(button_)) return E_FAIL;
-        wchar_t caption[128];
-        return String(name, SpokenCaption(std::wstring_view(caption, static_cast<std::size_t>(GetWindowTextW(
-                                                                             button_, caption, 128)))));
+        const PictureButton* button = PictureButton::Of(button_);
+        return button != nullptr ? String(name, SpokenCaption(button->Caption())) : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         return IsSelf(child) ? Integer(role, ROLE_SYSTEM_PUSHBUTTON) : E_INVALIDARG;
@@ -118,7 +106,9 @@ public:
         return Integer(state, bits);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return IsSelf(child) ? String(action, kDefaultAction) : E_INVALIDARG;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        const PictureButton* button = PictureButton::Of(button_);
+        return button != nullptr ? String(action, button->PressAction()) : E_FAIL;
     }
     // As a click: posted, so that the asking program is not held while the
     // application starts (stopping stale processes first can take seconds).
@@ -171,31 +161,26 @@ public:
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
 private:
-    ~ButtonAccessible() { standard_->Release(); }
+    ~ButtonAccessible() = default;
 
     LONG references_ = 1;
     HWND button_;
-    IAccessible* standard_;
+    ComPtr<IAccessible> standard_;
 };
 
 }  // namespace
 
 LRESULT AnswerGetObject(HWND button, WPARAM flags, LPARAM objectId) {
-    if (static_cast<LONG>(objectId) != OBJID_CLIENT) return 0;
-    const Oleacc& oleacc = Functions();
-    IAccessible* standard = nullptr;
-    if (!oleacc.complete() || FAILED(oleacc.createStandard(button, OBJID_CLIENT, __uuidof(IAccessible),
-                                                           reinterpret_cast<void**>(&standard)))) {
+    if (static_cast<LONG>(objectId) != OBJID_CLIENT || !AccessibilityAvailable()) return 0;
+    ComPtr<IAccessible> standard;
+    if (FAILED(Bound<system32::kCreateStdAccessibleObject>()(button, OBJID_CLIENT, __uuidof(IAccessible),
+                                                             reinterpret_cast<void**>(standard.GetAddressOf())))) {
         return 0;
     }
-    auto* object = new (std::nothrow) ButtonAccessible(button, standard);
-    if (object == nullptr) {
-        standard->Release();
-        return 0;
-    }
-    const LRESULT result = oleacc.lresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object));
-    object->Release();
-    return result;
+    ComPtr<IAccessible> object;
+    object.Attach(new (std::nothrow) ButtonAccessible(button, std::move(standard)));
+    if (!object) return 0;
+    return Bound<system32::kLresultFromObject>()(__uuidof(IAccessible), flags, object.Get());
 }
 
 }  // namespace torvane::win32

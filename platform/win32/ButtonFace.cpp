@@ -3,85 +3,73 @@
 #include <vssym32.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/Caption.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/LateBound.h"
+#include "platform/win32/SystemFunctions.h"
 
 namespace torvane::win32 {
 namespace {
 
-struct ThemeFunctions {
-    decltype(&IsAppThemed) isAppThemed = LateBound<decltype(&IsAppThemed)>(L"uxtheme.dll", "IsAppThemed");
-    decltype(&OpenThemeData) open = LateBound<decltype(&OpenThemeData)>(L"uxtheme.dll", "OpenThemeData");
-    decltype(&DrawThemeBackground) drawBackground =
-        LateBound<decltype(&DrawThemeBackground)>(L"uxtheme.dll", "DrawThemeBackground");
-    decltype(&CloseThemeData) close = LateBound<decltype(&CloseThemeData)>(L"uxtheme.dll", "CloseThemeData");
-    bool complete() const { return isAppThemed && open && drawBackground && close; }
-};
-
-const ThemeFunctions& Functions() {
-    static const ThemeFunctions functions;
-    return functions;
+// The visual style's functions, where the system has them all.
+bool ThemesAvailable() {
+    return Bound<system32::kIsAppThemed>() && Bound<system32::kOpenThemeData>() &&
+           Bound<system32::kDrawThemeBackground>() && Bound<system32::kCloseThemeData>();
 }
 
 }  // namespace
 
 bool ButtonTheme::Draw(HWND hwnd, HDC dc, int state, const RECT& face) {
-    const ThemeFunctions& functions = Functions();
     if (!opened_) {
         opened_ = true;
         HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
         highContrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
                         (contrast.dwFlags & HCF_HIGHCONTRASTON);
-        if (!highContrast_ && functions.complete() && functions.isAppThemed()) {
-            theme_ = functions.open(hwnd, L"BUTTON");
+        if (!highContrast_ && ThemesAvailable() && Bound<system32::kIsAppThemed>()()) {
+            theme_ = Bound<system32::kOpenThemeData>()(hwnd, L"BUTTON");
         }
     }
-    return theme_ != nullptr && SUCCEEDED(functions.drawBackground(theme_, dc, BP_PUSHBUTTON, state, &face, nullptr));
+    return theme_ != nullptr &&
+           SUCCEEDED(Bound<system32::kDrawThemeBackground>()(theme_, dc, BP_PUSHBUTTON, state, &face, nullptr));
 }
 
 void ButtonTheme::Close() {
-    if (theme_ != nullptr) Functions().close(theme_);
+    if (theme_ != nullptr) Bound<system32::kCloseThemeData>()(theme_);
     theme_ = nullptr;
     opened_ = false;
 }
 
 namespace {
 
-int ThemeState(UINT itemState) {
-    if (itemState & ODS_DISABLED) return PBS_DISABLED;
-    if (itemState & ODS_SELECTED) return PBS_PRESSED;
-    return (itemState & ODS_HOTLIGHT) ? PBS_HOT : PBS_NORMAL;
+int ThemeState(FaceState state) {
+    if (state.disabled) return PBS_DISABLED;
+    if (state.pushed) return PBS_PRESSED;
+    return state.hot ? PBS_HOT : PBS_NORMAL;
 }
 
-std::vector<std::wstring> CaptionLines(HDC dc, HWND button, int width) {
-    wchar_t caption[128];
-    const int length = GetWindowTextW(button, caption, static_cast<int>(std::size(caption)));
-    return BreakCaption(std::wstring_view(caption, static_cast<std::size_t>(length)), width,
-                        [dc](std::wstring_view text) {
-                            SIZE size{};
-                            GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-                            return static_cast<int>(size.cx);
-                        });
+std::vector<std::wstring> CaptionLines(HDC dc, std::wstring_view caption, int width) {
+    return BreakCaption(caption, width, [dc](std::wstring_view text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    });
 }
 
 }  // namespace
 
-void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
-    const bool pushed = item.itemState & ODS_SELECTED;
-    const bool disabled = item.itemState & ODS_DISABLED;
-    RECT face = item.rcItem;
-    const HDC dc = item.hDC;
+void DrawButtonFace(HWND button, HDC dc, const RECT& face, std::wstring_view caption, FaceState state,
+                    const FaceLook& look) {
+    const bool pushed = state.pushed;
+    const bool disabled = state.disabled;
 
     // The styled face has see-through corners: lay the frame's colour under
     // them, or each paint would blend them over the last.
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
-    if (!look.theme.Draw(item.hwndItem, dc, ThemeState(item.itemState), face)) {
-        DrawFrameControl(dc, &face, DFC_BUTTON,
+    if (!look.theme.Draw(button, dc, ThemeState(state), face)) {
+        RECT frame = face;
+        DrawFrameControl(dc, &frame, DFC_BUTTON,
                          DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
     }
 
@@ -91,7 +79,7 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
     // would not hold them.
     const int margin = MulDiv(6, static_cast<int>(look.dpi), 96);
     const int shift = pushed ? 1 : 0;
-    const std::vector<std::wstring> lines = CaptionLines(dc, item.hwndItem, face.right - face.left - 2 * margin);
+    const std::vector<std::wstring> lines = CaptionLines(dc, caption, face.right - face.left - 2 * margin);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     const int picture = look.icon != nullptr ? look.iconPixels + margin / 2 : 0;
@@ -116,7 +104,7 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look) {
         line.top = line.bottom;
     }
 
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    if (state.focused) {
         RECT focus = face;
         InflateRect(&focus, -margin / 2, -margin / 2);
         if (look.theme.HighContrast()) {

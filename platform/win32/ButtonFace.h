@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <string_view>
+
 namespace torvane::win32 {
 
 // The visual style of push buttons, opened at its first use and kept: opened
@@ -29,6 +31,11 @@ private:
     bool highContrast_ = false;
 };
 
+// How a button stands.
+struct FaceState {
+    bool pushed, disabled, focused, hot;
+};
+
 // What a picture button shows besides its caption.
 struct FaceLook {
     HICON icon;      // null: none
@@ -38,10 +45,11 @@ struct FaceLook {
     ButtonTheme& theme;
 };
 
-// Draws one picture button as WM_DRAWITEM asks: the push-button background
-// in the visual style where one is in force (normal, hot, pressed or
-// disabled), the picture centred in the upper part, the caption centred
-// below it on as many lines as it needs, and the focus rectangle.
-void DrawButtonFace(const DRAWITEMSTRUCT& item, const FaceLook& look);
+// Draws one picture button on `face`: the push-button background in the
+// visual style where one is in force (normal, hot, pressed or disabled), the
+// picture centred in the upper part, the caption centred below it on as many
+// lines as it needs, and the focus rectangle.
+void DrawButtonFace(HWND button, HDC dc, const RECT& face, std::wstring_view caption, FaceState state,
+                    const FaceLook& look);
 
 }  // namespace torvane::win32

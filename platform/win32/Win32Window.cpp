@@ -7,8 +7,9 @@
 #include "platform/win32/Errors.h"
 #include "platform/win32/Menus.h"
 #include "platform/win32/PictureButton.h"
-#include "platform/win32/WindowClasses.h"
 #include "platform/win32/Tooltips.h"
+#include "platform/win32/WindowClasses.h"
+#include "platform/win32/WindowText.h"
 
 namespace torvane::win32 {
 namespace {
@@ -75,8 +76,10 @@ Outcome Win32Window::CreateWindows() {
 void Win32Window::LoadDpiResources() {
     windowFont_.reset(CreateFixedFont(design_.fontFace, design_.windowFontTenthsOfPoint, dpi_));
     buttonFont_.reset(CreateFixedFont(design_.fontFace, design_.buttonFontTenthsOfPoint, dpi_));
-    buttonTheme_.Close();
-    for (Button& button : buttons_) button.icon.reset();
+    PictureButton::StyleChanged();
+    for (const Button& button : buttons_) {
+        if (PictureButton* made = PictureButton::Of(button.hwnd)) made->SetScale(buttonFont_.get(), dpi_);
+    }
 }
 
 int Win32Window::Px(double twips) const { return win32::Px(twips, dpi_); }
@@ -112,11 +115,12 @@ void Win32Window::ApplyButton(int index) {
     }
     if (!button.visible) return;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (button.enabled ? 0 : WS_DISABLED);
-    button.hwnd = CreateWindowExW(0, kPictureButtonClass, design_.buttons[index].caption.c_str(), style,
-                                  Px(button.rect.left), Px(button.rect.top), Px(button.rect.width),
-                                  Px(button.rect.height), frameHwnd_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_,
-                                  nullptr);
+    const ButtonLook& look = design_.buttons[index];
+    const int left = Px(button.rect.left), top = Px(button.rect.top);
+    const RECT pixels{left, top, left + Px(button.rect.width), top + Px(button.rect.height)};
+    button.hwnd = PictureButton::Create(frameHwnd_, kFirstButtonId + index, look.caption, pixels, style,
+                                        {kIconResourceBase + index, look.iconPixels, &design_.pressAction});
+    if (PictureButton* made = PictureButton::Of(button.hwnd)) made->SetScale(buttonFont_.get(), dpi_);
 }
 
 Outcome Win32Window::Show() {
@@ -162,12 +166,7 @@ void Win32Window::AddTooltips() {
     CreateTooltips(instance_, hwnd_, frameHwnd_, tips);
 }
 
-std::wstring Win32Window::Title() {
-    if (hwnd_ == nullptr) return title_;
-    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    title.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, title.data(), static_cast<int>(title.size()))));
-    return title;
-}
+std::wstring Win32Window::Title() { return hwnd_ != nullptr ? WindowText(hwnd_) : title_; }
 
 void Win32Window::SetTitle(const std::wstring& title) {
     title_ = title;

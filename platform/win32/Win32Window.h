@@ -7,7 +7,6 @@
 #include "platform/Window.h"
 #include "platform/WindowDesign.h"
 #include "platform/WindowEvents.h"
-#include "platform/win32/ButtonFace.h"
 #include "platform/win32/Handles.h"
 
 namespace torvane::win32 {
@@ -61,7 +60,6 @@ private:
         Rect rect{};
         bool visible = true;
         bool enabled = true;
-        UniqueIcon icon;
     };
 
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,8 +74,9 @@ private:
     void ApplyButton(int index);
     void ApplyWindowRect();
     void ApplyControl(HWND control, const Rect& rect, bool visible);
-    void DrawButton(const DRAWITEMSTRUCT& item);
     void Dispatch(MSG& message);
+    bool PressFocusedButton(const MSG& message);
+    void GetReadyForAClick(const MSG& message);
     int Px(double twips) const;
     int MenuId(CheckItem item) const;
 
@@ -95,7 +94,6 @@ private:
     Rect frame_{};
     std::vector<Button> buttons_;
     UniqueFont windowFont_, buttonFont_;
-    ButtonTheme buttonTheme_;
     UniqueIcon windowIcon_;
     HWND focusedButton_ = nullptr;  // kept while another window is active
     bool busy_ = false;

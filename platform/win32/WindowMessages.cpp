@@ -1,7 +1,4 @@
 // The main window's and the frame's messages, and the message loop.
-#include <windowsx.h>
-
-#include "platform/win32/ButtonFace.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Errors.h"
 #include "platform/win32/PictureButton.h"
@@ -21,20 +18,6 @@ Win32Window* Owner(HWND hwnd, UINT message, LPARAM lParam) {
     return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-// The click being handled: a mouse click is where and when the message that
-// made it was.
-Click ClickNow(bool byMouse) {
-    if (!byMouse) return {};
-    const DWORD position = GetMessagePos();
-    return {true,
-            static_cast<std::uint32_t>(GetMessageTime()),
-            GET_X_LPARAM(position),
-            GET_Y_LPARAM(position),
-            GetDoubleClickTime(),
-            GetSystemMetrics(SM_CXDOUBLECLK),
-            GetSystemMetrics(SM_CYDOUBLECLK)};
-}
-
 }  // namespace
 
 Outcome Win32Window::RegisterClasses(HINSTANCE instance) {
@@ -48,7 +31,7 @@ Outcome Win32Window::RegisterClasses(HINSTANCE instance) {
     main.lpszClassName = kMainClass;
     frame.lpfnWndProc = FrameProc;
     frame.lpszClassName = kFrameClass;
-    if (!RegisterClassExW(&main) || !RegisterClassExW(&frame) || !RegisterPictureButton(instance)) {
+    if (!RegisterClassExW(&main) || !RegisterClassExW(&frame) || !PictureButton::Register(instance)) {
         return Win32Failure(GetLastError());
     }
     return std::nullopt;
@@ -117,7 +100,7 @@ LRESULT Win32Window::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_THEMECHANGED:
         case WM_SYSCOLORCHANGE:
             // High contrast switched on or off comes as all three.
-            buttonTheme_.Close();
+            PictureButton::StyleChanged();
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_GETFONT:
@@ -152,34 +135,20 @@ LRESULT Win32Window::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_LBUTTONDBLCLK:
             if (events_ != nullptr) events_->FrameDoubleClicked();
             return 0;
-        case WM_COMMAND: {
-            const int index = LOWORD(wParam) - kFirstButtonId;
-            const WORD notification = HIWORD(wParam);
-            if ((notification == BN_CLICKED || notification == kMouseClicked) && index >= 0 &&
-                index < static_cast<int>(buttons_.size()) && events_ != nullptr) {
-                events_->ButtonClicked(index, ClickNow(notification == kMouseClicked));
+        case WM_NOTIFY: {
+            // The tooltips notify the frame too.
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.code != kButtonPressed) break;
+            const int index = static_cast<int>(header.idFrom) - kFirstButtonId;
+            if (index >= 0 && index < static_cast<int>(buttons_.size()) && events_ != nullptr) {
+                events_->ButtonClicked(index, reinterpret_cast<const PressNotice*>(lParam)->click);
             }
             return 0;
         }
-        case WM_DRAWITEM:
-            DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
         default:
-            return DefWindowProcW(frameHwnd_, message, wParam, lParam);
+            break;
     }
-}
-
-void Win32Window::DrawButton(const DRAWITEMSTRUCT& item) {
-    const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
-    if (index < 0 || index >= static_cast<int>(buttons_.size())) return;
-    Button& button = buttons_[static_cast<std::size_t>(index)];
-    const int pixels = MulDiv(design_.buttons[static_cast<std::size_t>(index)].iconPixels, static_cast<int>(dpi_), 96);
-    // Pictures are loaded when first drawn: hidden buttons never need theirs.
-    if (!button.icon && pixels > 0) {
-        button.icon.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResourceBase + index),
-                                                        IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));
-    }
-    DrawButtonFace(item, {button.icon.get(), pixels, buttonFont_.get(), dpi_, buttonTheme_});
+    return DefWindowProcW(frameHwnd_, message, wParam, lParam);
 }
 
 int Win32Window::RunMessageLoop() {
@@ -188,25 +157,35 @@ int Win32Window::RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-// Standard dialog navigation: Tab and Shift+Tab move between the buttons,
-// Space and Enter press the focused one, once however long they are held.
 void Win32Window::Dispatch(MSG& message) {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && GetParent(focus) == frameHwnd_) {
-            if (!Repeated(message.lParam)) SendMessageW(focus, BM_CLICK, 0, 0);
-            return;
-        }
-    }
-    // The pointer over a button is the first sign of a click to come.
-    if (message.message == WM_MOUSEMOVE && !tooltipsAdded_ && frameHwnd_ != nullptr &&
-        GetParent(message.hwnd) == frameHwnd_) {
-        AddTooltips();
-        PrepareShell();
-    }
+    if (PressFocusedButton(message)) return;
+    GetReadyForAClick(message);
+    // Standard dialog navigation: Tab and Shift+Tab move between the buttons,
+    // Space presses the focused one.
     if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
+}
+
+// Enter presses the focused button, as in a dialog box, once however long it
+// is held.
+bool Win32Window::PressFocusedButton(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+    const HWND focus = GetFocus();
+    if (focus == nullptr || GetParent(focus) != frameHwnd_) return false;
+    if (!Repeated(message.lParam)) SendMessageW(focus, BM_CLICK, 0, 0);
+    return true;
+}
+
+// The pointer over a button is the first sign of a click to come: the
+// tooltips are made and the shell made ready then.
+void Win32Window::GetReadyForAClick(const MSG& message) {
+    if (message.message != WM_MOUSEMOVE || tooltipsAdded_ || frameHwnd_ == nullptr ||
+        GetParent(message.hwnd) != frameHwnd_) {
+        return;
+    }
+    AddTooltips();
+    PrepareShell();
 }
 
 void Win32Window::PumpEvents() {

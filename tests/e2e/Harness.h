@@ -197,7 +197,7 @@ public:
     HWND Button(int index) { return GetDlgItem(Frame(), 1000 + index); }
     std::wstring Title() { return Text(Window()); }
     bool TitleBecomes(const std::wstring& end) { return WaitUntil([&] { return Title() == kTitle + end; }); }
-    void Click(int index) { PostMessageW(Frame(), WM_COMMAND, 1000 + index, LPARAM(Button(index))); }
+    void Click(int index) { PostMessageW(Button(index), BM_CLICK, 0, 0); }
     void Menu(int id) { PostMessageW(Window(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
     // A message box: its window, title and text.
