@@ -3,6 +3,7 @@
 #include "app/FrmTorvane.h"
 #include "app/Installations.h"
 #include "catalogue/Arrangement.h"
+#include "settings/ErrorPrompt.h"
 
 namespace torvane {
 

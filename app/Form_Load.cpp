@@ -1,4 +1,5 @@
 #include "app/FrmTorvane.h"
+#include "settings/ErrorPrompt.h"
 #include "settings/SettingsStore.h"
 
 namespace torvane {

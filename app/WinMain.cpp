@@ -9,6 +9,7 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
+#include "settings/ErrorPrompt.h"
 #include "settings/OptionSwitch.h"
 
 namespace {

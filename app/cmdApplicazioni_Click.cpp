@@ -2,6 +2,7 @@
 #include "launch/ElevatedCopy.h"
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
+#include "settings/ErrorPrompt.h"
 
 namespace torvane {
 namespace {

@@ -13,11 +13,6 @@ struct Failure {
     std::wstring description;
 };
 
-// The prompt of a failure's message box: "Errore " code, two blanks, description.
-inline std::wstring ErrorPrompt(const Failure& failure) {
-    return L"Errore " + std::to_wstring(failure.code) + L"  " + failure.description;
-}
-
 // Result of an operation that yields nothing: empty when it succeeded.
 using Outcome = std::optional<Failure>;
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "settings/ErrorPrompt.h"
 #include "settings/SettingsStore.h"
 
 namespace torvane::settings {
