@@ -16,8 +16,8 @@ HMODULE LoadSystemLibrary(const wchar_t* dll) {
 
 }  // namespace
 
-FARPROC LookUpSystemFunction(const wchar_t* dll, const char* name) {
-    const HMODULE module = LoadSystemLibrary(dll);
+FARPROC LookUpSystemFunction(const wchar_t* dll, const char* name, bool sideBySide) {
+    const HMODULE module = sideBySide ? LoadLibraryW(dll) : LoadSystemLibrary(dll);
     return module != nullptr ? GetProcAddress(module, name) : nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <uxtheme.h>
 #include <wtsapi32.h>
+#include <commctrl.h>
 
 #include <type_traits>
 
@@ -16,6 +17,8 @@ struct SystemFunction {
     using Type = Function;
     const wchar_t* dll;
     const char* name;
+    // Loaded by its bare name, so that the program's manifest picks the version (the common controls' 6).
+    bool sideBySide = false;
 };
 
 // Every function the program binds late. Their DLLs cost nothing while the panel starts: each is loaded at the
@@ -43,18 +46,20 @@ inline constexpr SystemFunction<UINT(WINAPI*)(HWND)> kGetDpiForWindow{L"user32.d
 // Windows 8.1 and later.
 inline constexpr SystemFunction<HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*)> kGetDpiForMonitor{
     L"shcore.dll", "GetDpiForMonitor"};
+inline constexpr SystemFunction<decltype(&InitCommonControlsEx)> kInitCommonControlsEx{
+    L"comctl32.dll", "InitCommonControlsEx", true};
 }  // namespace system32
 
 // The address of a function of a system DLL, loaded from its System32 folder: never from a search that could find a
-// copy planted elsewhere first. Null when it cannot be had.
-FARPROC LookUpSystemFunction(const wchar_t* dll, const char* name);
+// copy planted elsewhere first. Side by side, the activation context names the folder. Null when it cannot be had.
+FARPROC LookUpSystemFunction(const wchar_t* dll, const char* name, bool sideBySide);
 
 // A function of the table, looked up at its first use and kept; null where the system lacks it.
 template <const auto& function>
 auto Bound() {
     using Function = typename std::remove_cvref_t<decltype(function)>::Type;
     static const auto bound =
-        reinterpret_cast<Function>(reinterpret_cast<void*>(LookUpSystemFunction(function.dll, function.name)));
+        reinterpret_cast<Function>(reinterpret_cast<void*>(LookUpSystemFunction(function.dll, function.name, function.sideBySide)));
     return bound;
 }
 

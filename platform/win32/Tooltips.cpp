@@ -2,15 +2,12 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/SystemFunctions.h"
+
 namespace torvane::win32 {
 
 HWND CreateTooltips(HINSTANCE instance, HWND owner, HWND parent, const std::vector<Tip>& tips) {
-    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    // Plain LoadLibrary, so that the manifest picks version 6.
-    const HMODULE controls = LoadLibraryW(L"comctl32.dll");
-    const auto init = controls ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(
-                                     GetProcAddress(controls, "InitCommonControlsEx")))
-                               : nullptr;
+    const auto init = Bound<system32::kInitCommonControlsEx>();
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     if (init == nullptr || !init(&classes)) return nullptr;
     const HWND tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
