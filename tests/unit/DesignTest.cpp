@@ -9,20 +9,21 @@ namespace {
 TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparators) {
     const WindowDesign design = design::Window(L"a@b.it");
     ASSERT_EQ(design.buttons.size(), 24u);
-    const auto look = [&](int i) {
-        const ButtonLook& b = design.buttons[static_cast<std::size_t>(i)];
-        return b.caption + L"|" + b.tooltip + L"|" + std::to_wstring(b.iconPixels);
+    const auto look = [&](std::size_t i) {
+        const ButtonLook& b = design.buttons[i];
+        return std::tuple(b.caption, b.tooltip, b.iconPixels);
     };
-    EXPECT_EQ(look(3), L" VCDS  (Vag-Com)|Vag-Com|48");
-    EXPECT_EQ(look(2), L" Diagnostica centraline|Bosch Diagnostica centraline|32");
-    EXPECT_EQ(look(23), L"...||0");
+    EXPECT_EQ(look(3), std::tuple(L" VCDS  (Vag-Com)", L"Vag-Com", 48));
+    EXPECT_EQ(look(2), std::tuple(L" Diagnostica centraline", L"Bosch Diagnostica centraline", 32));
+    EXPECT_EQ(look(23), std::tuple(L"...", L"", 0));
     EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
     EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));  // where start-up lays out from
 
-    std::vector<std::wstring> menu;
-    for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
-    EXPECT_EQ(menu, (std::vector<std::wstring>{L"Avvio automatico=101", L"-=0", L"Esegui come amministratore=102",
-                                               L"-=0", L"Scrivi a \"a@b.it\"=103", L"-=0", L"Esci=104"}));
+    using Menu = std::vector<std::pair<std::wstring, int>>;  // caption and id
+    Menu menu;
+    for (const auto& command : design.menu) menu.emplace_back(command.caption, command.id);
+    EXPECT_EQ(menu, (Menu{{L"Avvio automatico", 101}, {L"-", 0}, {L"Esegui come amministratore", 102}, {L"-", 0},
+                          {L"Scrivi a \"a@b.it\"", 103}, {L"-", 0}, {L"Esci", 104}}));
     EXPECT_EQ(std::pair(design.avvioId, design.adminId), std::pair(101, 102));  // the items that carry a check mark
 }
 

@@ -11,11 +11,15 @@ TEST(FormLoad, FirstStartCreatesTheSettingsAndOpensTheTitledWindow) {
     Panel panel;
     panel.Install({12});
     panel.form.Form_Load();
-    EXPECT_EQ(panel.registry.log,
-              (std::vector<std::wstring>{L"probe SOFTWARE\\Merovi\\Torvane",
-                                         L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\=",
-                                         L"write " + kEsegui + L"=NoAdminDefault", L"read " + kEsegui,
-                                         L"read " + kRun, L"write " + kRun + L"="}));
+    const std::vector<std::wstring> log{
+        L"probe SOFTWARE\\Merovi\\Torvane",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\=",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui=NoAdminDefault",
+        L"read HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui",
+        L"read HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane=",
+    };
+    EXPECT_EQ(panel.registry.log, log);
     EXPECT_TRUE(panel.dialogs.boxes.empty());
     // The missing Run value set the default pointer early; it stays so.
     EXPECT_EQ(panel.window.pointers, (Pointers{Pointer::Busy, Pointer::Default, Pointer::Default}));
@@ -49,14 +53,16 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
 
 TEST(FormLoad, AnyRefusedWriteIsReportedOnceAndThePanelStillOpens) {
     // Access denied, a policy, a key that cannot be created.
-    for (std::int32_t code : {codes::kAccessDenied, -2147023636, -2147024883}) {
+    for (const auto& [code, prompt] : {std::pair{codes::kAccessDenied, L"Errore -2147024891  Rifiutato."},
+                                       {-2147023636, L"Errore -2147023636  Rifiutato."},
+                                       {-2147024883, L"Errore -2147024883  Rifiutato."}}) {
         Panel panel;
         panel.Install({0, 7});
         panel.registry.writeFailure = Failure{code, L"Rifiutato."};
         panel.form.Form_Load();
-        EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{L"Errore " + std::to_wstring(code) + L"  Rifiutato."}));
-        EXPECT_EQ(panel.dialogs.boxes[0].title + (panel.dialogs.boxes[0].style == BoxStyle::Critical ? L"!" : L""),
-                  L"Form Load!");
+        EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{prompt}));
+        EXPECT_EQ(panel.dialogs.boxes[0].title, L"Form Load");
+        EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Critical);
         EXPECT_EQ(panel.registry.Writes(), 4);
         EXPECT_EQ(panel.window.title, kTitle);
         EXPECT_EQ(panel.window.outer, (Size{5274, 2742}));
