@@ -23,7 +23,8 @@ inline const wchar_t kSettingsKey[] = L"Merovi\\Torvane";
 inline const wchar_t kRunKey[] = L"Microsoft\\Windows\\CurrentVersion\\Run";
 inline const wchar_t kLog[] = L"C:\\torvane-standins.log";  // written by standin.exe
 // Task Manager's records of the 32-bit Run values, in the 64-bit view.
-inline const wchar_t kStartRecords[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
+inline const wchar_t kStartRecords[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
 template <class Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 60s) {
@@ -144,7 +145,8 @@ inline void SetScreenDpi(DWORD dpi) {
     // there is one); without that value each program takes LogPixels as it starts.
     wchar_t screen[MAX_PATH] = {};
     DWORD size = sizeof(screen);
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0", RRF_RT_REG_SZ, nullptr, screen, &size);
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0", RRF_RT_REG_SZ, nullptr, screen,
+                 &size);
     RegDeleteKeyValueW(HKEY_CURRENT_CONFIG, screen + std::size(L"\\Registry\\Machine"), L"Dpi");
 }
 
@@ -238,7 +240,9 @@ protected:
                 for (int index = 0; index < torvane::kEntryCount; ++index) {
                     const std::wstring path = EntryPath(index, drive + folder);
                     DeleteFileW(path.c_str());  // and the folders left empty
-                    for (auto s = path.rfind(L'\\'); RemoveDirectoryW(path.substr(0, s).c_str());) s = path.rfind(L'\\', s - 1);
+                    for (auto s = path.rfind(L'\\'); RemoveDirectoryW(path.substr(0, s).c_str());) {
+                        s = path.rfind(L'\\', s - 1);
+                    }
                 }
             }
         }

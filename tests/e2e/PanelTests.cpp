@@ -149,7 +149,9 @@ TEST_F(Launch, AClickStartsTheApplicationInItsFolderAndTheTitleSaysHowItWent) {
 TEST_F(Launch, ASectorProgramFirstStopsEveryStaleProcessWhileClicksAreIgnored) {
     InstallEntry(13);
     InstallEntry(0);
-    for (const wchar_t* path : {L"C:\\Vecchi\\a\\start5.exe", L"C:\\Vecchi\\b\\start5.exe", L"C:\\Vecchi\\c\\x.exe"}) InstallStandin(path);
+    for (const wchar_t* path : {L"C:\\Vecchi\\a\\start5.exe", L"C:\\Vecchi\\b\\start5.exe", L"C:\\Vecchi\\c\\x.exe"}) {
+        InstallStandin(path);
+    }
     Process first(L"C:\\Vecchi\\a\\start5.exe"), second(L"C:\\Vecchi\\b\\start5.exe");
     Process other(L"C:\\Vecchi\\c\\x.exe");
     ASSERT_TRUE(WaitUntil([] { return StandinLog().size() == 3; }));
@@ -248,7 +250,8 @@ TEST_F(Options, AStartSwitchedOffInTaskManagerShowsOffAndAWriteRefusedToTheEleva
     DenyWrites(kRunKey, true);
     panel.Menu(101);
     panel.Answer(L"Avvio automatico", L"Vuoi disattivare l'opzione di avvio automatico?   ", IDYES);
-    panel.Answer(L"Avvio automatico", L"Impossibile modificare l'opzione: servono i diritti di amministratore.", IDOK, 600s);
+    panel.Answer(L"Avvio automatico", L"Impossibile modificare l'opzione: servono i diritti di amministratore.", IDOK,
+                 600s);
     EXPECT_EQ(RunningPanels(), 1);
     EXPECT_FALSE(std::get<0>(panel.Box(2s)));
     EXPECT_EQ(ReadValue(kRunKey, L"Torvane"), exe);

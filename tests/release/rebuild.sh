@@ -27,6 +27,8 @@ cd "$a/build/release"
 for f in $files; do
     osslsigncode verify -CAfile "$work/cert" -in "$f"
     cp "$f" "$work/changed.exe"
-    printf "\\x$(printf %02x $(($(od -An -tu1 -j4096 -N1 "$f") ^ 1)))" | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc
-    ! osslsigncode verify -CAfile "$work/cert" -in "$work/changed.exe" || { echo "$f verifies with a byte changed"; exit 1; }
+    printf "\\x$(printf %02x $(($(od -An -tu1 -j4096 -N1 "$f") ^ 1)))" |
+        dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc
+    ! osslsigncode verify -CAfile "$work/cert" -in "$work/changed.exe" ||
+        { echo "$f verifies with a byte changed"; exit 1; }
 done

@@ -143,11 +143,15 @@ struct FakeRegistry : Registry {
         values[path] = data;
         return std::nullopt;
     }
-    std::int32_t OpenKeyStatus(const std::wstring& subKey) override { return log.push_back(L"probe " + subKey), keyStatus; }
+    std::int32_t OpenKeyStatus(const std::wstring& subKey) override {
+        return log.push_back(L"probe " + subKey), keyStatus;
+    }
     Result<std::vector<std::uint8_t>> ReadSystemRecord(const std::wstring& path) override {
         return records.contains(path) ? Result(records[path]) : Failure{codes::kNotFound, L"Non trovato."};
     }
-    Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override { return records[p] = d, std::nullopt; }
+    Outcome WriteSystemRecord(const std::wstring& p, const std::vector<std::uint8_t>& d) override {
+        return records[p] = d, std::nullopt;
+    }
     bool Is32BitViewOf64BitWindows() override { return windows64; }
     int Writes() const {
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](auto& e) { return e.starts_with(L"write"); }));
@@ -225,8 +229,8 @@ struct Panel {
     FakeProcesses processes;
     FakeApplication application;
     FakeElevation elevation;
-    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application, elevation}, Version{0, 3, 0},
-                    L"autore@example.com"};
+    FrmTorvane form{Platform{window, dialogs, files, registry, shell, processes, application, elevation},
+                    Version{0, 3, 0}, L"autore@example.com"};
 
     // Installs the given catalogue entries on C: under Programmi.
     void Install(std::initializer_list<int> entries) {

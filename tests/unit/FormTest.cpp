@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/Design.h"
 
 namespace torvane::testing {
 namespace {
@@ -12,11 +11,15 @@ TEST(FormLoad, FirstStartCreatesTheSettingsAndOpensTheTitledWindow) {
     Panel panel;
     panel.Install({12});
     panel.form.Form_Load();
-    EXPECT_EQ(panel.registry.log,
-              (std::vector<std::wstring>{L"probe SOFTWARE\\Merovi\\Torvane",
-                                         L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\=",
-                                         L"write " + kEsegui + L"=NoAdminDefault", L"read " + kEsegui,
-                                         L"read " + kRun, L"write " + kRun + L"="}));
+    const std::vector<std::wstring> log{
+        L"probe SOFTWARE\\Merovi\\Torvane",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\=",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui=NoAdminDefault",
+        L"read HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui",
+        L"read HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane",
+        L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane=",
+    };
+    EXPECT_EQ(panel.registry.log, log);
     EXPECT_TRUE(panel.dialogs.boxes.empty());
     // The missing Run value set the default pointer early; it stays so.
     EXPECT_EQ(panel.window.pointers, (Pointers{Pointer::Busy, Pointer::Default, Pointer::Default}));
@@ -50,14 +53,16 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
 
 TEST(FormLoad, AnyRefusedWriteIsReportedOnceAndThePanelStillOpens) {
     // Access denied, a policy, a key that cannot be created.
-    for (std::int32_t code : {codes::kAccessDenied, -2147023636, -2147024883}) {
+    for (const auto& [code, prompt] : {std::pair{codes::kAccessDenied, L"Errore -2147024891  Rifiutato."},
+                                       {-2147023636, L"Errore -2147023636  Rifiutato."},
+                                       {-2147024883, L"Errore -2147024883  Rifiutato."}}) {
         Panel panel;
         panel.Install({0, 7});
         panel.registry.writeFailure = Failure{code, L"Rifiutato."};
         panel.form.Form_Load();
-        EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{L"Errore " + std::to_wstring(code) + L"  Rifiutato."}));
-        EXPECT_EQ(panel.dialogs.boxes[0].title + (panel.dialogs.boxes[0].style == BoxStyle::Critical ? L"!" : L""),
-                  L"Form Load!");
+        EXPECT_EQ(panel.dialogs.Prompts(), (std::vector<std::wstring>{prompt}));
+        EXPECT_EQ(panel.dialogs.boxes[0].title, L"Form Load");
+        EXPECT_EQ(panel.dialogs.boxes[0].style, BoxStyle::Critical);
         EXPECT_EQ(panel.registry.Writes(), 4);
         EXPECT_EQ(panel.window.title, kTitle);
         EXPECT_EQ(panel.window.outer, (Size{5274, 2742}));
@@ -119,46 +124,6 @@ TEST(Closing, CloseRequestsEndTheProgramAndDoubleClicksRestoreTheTitle) {
     panel.form.mnuOpzioniEsci_Click();
     EXPECT_EQ(panel.window.closeCalls, 1);
     EXPECT_EQ(panel.window.endCalls, 2);
-}
-
-TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparators) {
-    const WindowDesign design = design::Window(L"a@b.it");
-    ASSERT_EQ(design.buttons.size(), 24u);
-    const auto look = [&](int i) {
-        const ButtonLook& b = design.buttons[static_cast<std::size_t>(i)];
-        return b.caption + L"|" + b.tooltip + L"|" + std::to_wstring(b.iconPixels);
-    };
-    EXPECT_EQ(look(3), L" VCDS  (Vag-Com)|Vag-Com|48");
-    EXPECT_EQ(look(2), L" Diagnostica centraline|Bosch Diagnostica centraline|32");
-    EXPECT_EQ(look(23), L"...||0");
-    EXPECT_EQ(design.buttons[23].rect, (Rect{11592, 4872, 2112, 1356}));
-    EXPECT_EQ(design.frame, (Rect{168, 0, 13956, 6480}));  // where start-up lays out from
-
-    std::vector<std::wstring> menu;
-    for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
-    EXPECT_EQ(menu, (std::vector<std::wstring>{L"Avvio automatico=101", L"-=0", L"Esegui come amministratore=102",
-                                               L"-=0", L"Scrivi a \"a@b.it\"=103", L"-=0", L"Esci=104"}));
-    EXPECT_EQ(std::pair(design.avvioId, design.adminId), std::pair(101, 102));  // the items that carry a check mark
-}
-
-TEST(Design, EachMenuCommandRunsItsOwnHandlerAndOtherIdsNone) {
-    Panel panel;
-    panel.Start({0});
-    const std::size_t shellCalls = panel.shell.calls.size();
-    EXPECT_FALSE(design::RunMenuCommand(panel.form, 0));
-    EXPECT_FALSE(design::RunMenuCommand(panel.form, 105));
-    EXPECT_TRUE(panel.dialogs.boxes.empty());
-
-    EXPECT_TRUE(design::RunMenuCommand(panel.form, 101));
-    EXPECT_TRUE(design::RunMenuCommand(panel.form, 102));
-    EXPECT_EQ(panel.dialogs.Prompts(),
-              (std::vector<std::wstring>{L"Vuoi attivare l'opzione di avvio automatico?   ",
-                                         L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   "}));
-    EXPECT_TRUE(design::RunMenuCommand(panel.form, 103));
-    EXPECT_EQ(panel.shell.calls.size(), shellCalls + 1);
-    EXPECT_EQ(panel.window.closeCalls, 0);
-    EXPECT_TRUE(design::RunMenuCommand(panel.form, 104));
-    EXPECT_EQ(panel.window.closeCalls, 1);
 }
 
 }  // namespace

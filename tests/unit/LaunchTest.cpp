@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "app/ElevatedStop.h"
 #include "launch/ElevatedCopy.h"
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
@@ -62,8 +61,9 @@ TEST_F(Launching, StartsTheApplicationInItsFolderAndReportsTheResult) {
     ASSERT_EQ(panel.shell.calls.size(), 1u);
     const ShellCall& call = panel.shell.calls[0];
     EXPECT_TRUE(call.ownedByWindow);
-    EXPECT_EQ(call.verb + L" " + call.file + L" in " + call.directory.value_or(L"?"),
-              L"open C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin\\start5.exe in C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin");
+    EXPECT_EQ(call.verb, L"open");
+    EXPECT_EQ(call.file, L"C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin\\start5.exe");
+    EXPECT_EQ(call.directory, L"C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin");
     EXPECT_EQ(stoppedBeforeLaunch, (std::vector<std::uint32_t>{1}));
     EXPECT_EQ(Appended(), L" - 42  OK");
     EXPECT_EQ(panel.dialogs.beeps, 1);
@@ -138,36 +138,6 @@ TEST_F(Launching, AsAdministratorOneElevatedCopyStopsAndStartsWhileTheButtonsTak
     EXPECT_TRUE(panel.window.takesClicks);
 }
 
-TEST(ElevatedStop, DoesOnlyWhatItsArgumentNamesForASectorProgramAndFindsTheRestItself) {
-    Panel panel;  // for its fakes
-    panel.Install({13});
-    panel.processes.running = {{1, L"start5.exe", 1}};
-    const auto run = [&](const wchar_t* arguments) {
-        return RunElevatedStop(arguments, panel.processes, panel.files, panel.shell);
-    };
-    for (const wchar_t* wrong : {L"/ferma:12", L"/avvia:6", L"/ferma:21", L"/ferma:-13", L"/ferma:013", L"/avvia",
-                                 L"/avvia:13 C:\\altro.exe"}) {
-        EXPECT_EQ(run(wrong), kCopyBadArgument) << wrong;
-    }
-    EXPECT_TRUE(panel.processes.names.empty() && panel.files.probes.empty() && panel.shell.calls.empty());
-    EXPECT_EQ(run(L"/avvia:14"), kCopyNotInstalled);
-    EXPECT_TRUE(panel.processes.names.empty());
-
-    panel.processes.refused = {1};
-    EXPECT_EQ(run(L"/ferma:13"), kCopyStillRunning);
-    panel.processes.refused.clear();
-    EXPECT_EQ(run(L"/ferma:13"), 0u);
-    EXPECT_EQ(run(L" /avvia:13 "), 42u);
-    EXPECT_EQ(panel.processes.terminated, (std::vector<std::uint32_t>{1, 1}));
-    EXPECT_EQ(panel.processes.sleeps, (std::vector<std::uint32_t>{1600, 1600}));
-    ASSERT_EQ(panel.shell.calls.size(), 1u);
-    const ShellCall& call = panel.shell.calls[0];
-    EXPECT_EQ(call.verb + L" " + call.file + L" in " + call.directory.value_or(L"?"),
-              L"open C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin\\start5.exe in "
-              L"C:\\Programmi\\Texa S.p.A\\IDC5\\car\\bin");
-    EXPECT_FALSE(call.ownedByWindow);
-}
-
 TEST_F(Launching, ClicksDuringALaunchAreIgnoredEvenAfterAFailureAndTheNextOneWorks) {
     panel.processes.listFailure = Failure{-2147023174, L"Il server RPC non \u00e8 disponibile."};
     // Clicks arrive at every pump until the shell has been called.
@@ -195,26 +165,6 @@ TEST_F(Launching, NothingToStartDoesNothingAndTheNextClickWorks) {
 
     panel.form.cmdApplicazioni_Click(0);
     EXPECT_EQ(panel.shell.calls.size(), 1u);
-}
-
-// A click at `ms` on the system's clock, `dx` pixels right of the first one;
-// double clicks within 500 ms and a 4-pixel square.
-Click MouseAt(std::uint32_t ms, int dx = 0) { return {true, ms, 100 + dx, 100, 500, 4, 4}; }
-
-TEST_F(Launching, OnlyTheSecondClickOfADoubleClickOnTheButtonJustStartedIsIgnored) {
-    panel.form.ButtonPressed(0, MouseAt(1000));
-    panel.form.ButtonPressed(0, MouseAt(1500, 2));
-    EXPECT_EQ(panel.shell.calls.size(), 1u);
-
-    ClickFilter filter;
-    EXPECT_TRUE(filter.Admits(3, MouseAt(1000)));
-    EXPECT_TRUE(filter.Admits(3, MouseAt(1501)));      // too late
-    EXPECT_TRUE(filter.Admits(3, MouseAt(1600, 3)));   // too far
-    EXPECT_TRUE(filter.Admits(4, MouseAt(1700, 3)));   // another button
-    EXPECT_TRUE(filter.Admits(4, Click{}));            // a key
-    EXPECT_TRUE(filter.Admits(4, MouseAt(1800, 3)));   // after a key
-    EXPECT_TRUE(filter.Admits(4, MouseAt(0xFFFFFF00)));
-    EXPECT_FALSE(filter.Admits(4, MouseAt(0xF0, -2)));  // the clock went round in between
 }
 
 }  // namespace

@@ -208,11 +208,5 @@ TEST(Options, MailOpensTheAuthorsAddressAndReportsShellFailures) {
     EXPECT_EQ(settings::MailUrl(L"a@b.it", {1, 22, 333}), L"mailto:a@b.it?subject=about Torvane 1.22.333&body=  ");
 }
 
-TEST(RegistryPath, SplitsRootKeyAndValueAndTreatsATrailingBackslashAsTheDefault) {
-    EXPECT_EQ(ParseRegistryPath(kEsegui), (RegistryPath{RegistryRoot::LocalMachine, L"SOFTWARE\\Merovi\\Torvane", L"Esegui"}));
-    EXPECT_EQ(ParseRegistryPath(L"hkcu\\X\\"), (RegistryPath{RegistryRoot::CurrentUser, L"X", L""}));
-    EXPECT_EQ(ParseRegistryPath(L"HKEY_NOWHERE\\A\\B"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace torvane::testing

@@ -10,7 +10,8 @@ using Lines = std::vector<std::wstring>;
 // Courier New at 10.5 points and 96 DPI: 8 pixels a character, 16 in the 129
 // pixels inside the margins of a face 141 wide.
 Lines Break(std::wstring_view caption, int characters) {
-    return BreakCaption(caption, characters * 8, [](std::wstring_view text) { return static_cast<int>(text.size()) * 8; });
+    return BreakCaption(caption, characters * 8,
+                        [](std::wstring_view text) { return static_cast<int>(text.size()) * 8; });
 }
 
 TEST(Caption, BreaksAtTheLastBlankThatFitsAndKeepsLeadingAndDoubleBlanksWhereTheyFit) {
