@@ -1,13 +1,16 @@
 #include "catalogue/Catalogue.h"
 
+#include <iterator>
+
 namespace torvane {
 namespace {
 
 constexpr auto PF = SearchKind::ProgramFiles;
 
 // Captions, tooltips and paths are the applications' own, letter for letter:
-// the recorded path is the candidate as written here.
-constexpr std::array<CatalogueEntry, kEntryCount> kCatalogue{{
+// the recorded path is the candidate as written here. The entries' icons are
+// drawn by resources/icons/make_icons.py, which finds them by caption.
+constexpr CatalogueEntry kCatalogue[] = {
     {L"ESI[tronic]", L"Esi[tronic]", 48, PF, {L"\\Bosch\\ESItronic\\Esi2.exe"}, false},
     {L"Esitronic 2.0", L"Esi[tronic] 2.0", 48, PF, {L"\\Bosch\\ESItronic 2.0\\ESItronic\\esitronic.exe"}, false},
     {L" Diagnostica centraline", L"Bosch Diagnostica centraline", 32, PF,
@@ -32,7 +35,8 @@ constexpr std::array<CatalogueEntry, kEntryCount> kCatalogue{{
     {L"Delphi Diamand", L"Delphi Diamand", 60, PF, {L"\\Delphi\\Diamand\\diamand.exe"}, false},
     {L"Denso DST", L"Denso DST", 48, PF, {L"\\DENSO Diagnostic Software\\DST-PC\\bin\\dst-pcV9.exe"}, false},
     {L"MyVdo Diesel sParts", L"MyVdo Diesel sParts", 48, PF, {L"\\MyVDO Diesel sParts\\MyVDO.exe"}, false},
-}};
+};
+static_assert(std::size(kCatalogue) == kEntryCount, "set kEntryCount in Catalogue.h to the number of entries");
 
 }  // namespace
 
