@@ -8,8 +8,9 @@ namespace {
 constexpr auto PF = SearchKind::ProgramFiles;
 
 // Captions, tooltips and paths are the applications' own, letter for letter:
-// the recorded path is the candidate as written here. The entries' icons are
-// drawn by resources/icons/make_icons.py, which finds them by caption.
+// the recorded path is the candidate as written here. resources/icons/make_icons.py
+// reads this table and keeps each entry's artwork under its caption: an entry's
+// caption, tooltip and icon size stay together at its start.
 constexpr CatalogueEntry kCatalogue[] = {
     {L"ESI[tronic]", L"Esi[tronic]", 48, PF, {L"\\Bosch\\ESItronic\\Esi2.exe"}, false},
     {L"Esitronic 2.0", L"Esi[tronic] 2.0", 48, PF, {L"\\Bosch\\ESItronic 2.0\\ESItronic\\esitronic.exe"}, false},
