@@ -155,6 +155,7 @@ def designed(caption, size):
 
 
 def first_image(path):
+    """The image an .ico file holds first, which main() draws at the entry's designed size."""
     with open(path, "rb") as f:
         data = f.read()
     length, offset = struct.unpack_from("<II", data, 6 + 8)
@@ -210,9 +211,9 @@ def main():
         if caption not in ARTWORK:
             sys.exit(f'{ME}: entry {index} "{caption}" has no artwork: add it to ARTWORK')
         label, colour, kind = ARTWORK[caption]
-        designed_image = designed(caption, size)
         # The larger images for 150 % and 200 % are PNG-compressed to keep the executable small.
-        images = [(size, designed_image)] + [(s, png(draw(label, colour, s))) for s in (size * 3 // 2, size * 2)]
+        images = [(size, designed(caption, size))]
+        images += [(s, png(draw(label, colour, s))) for s in (size * 3 // 2, size * 2)]
         if kind == "multi":
             images.append((256, png(draw(label, colour, 256))))
             images += [(s, bmp(draw(label, colour, s), 32)) for s in (16, 24, 32, 48, 64, 128)]
