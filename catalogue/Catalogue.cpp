@@ -1,7 +1,5 @@
 #include "catalogue/Catalogue.h"
 
-#include <iterator>
-
 namespace torvane {
 namespace {
 
@@ -37,10 +35,10 @@ constexpr CatalogueEntry kCatalogue[] = {
     {L"Denso DST", L"Denso DST", 48, PF, {L"\\DENSO Diagnostic Software\\DST-PC\\bin\\dst-pcV9.exe"}, false},
     {L"MyVdo Diesel sParts", L"MyVdo Diesel sParts", 48, PF, {L"\\MyVDO Diesel sParts\\MyVDO.exe"}, false},
 };
-static_assert(std::size(kCatalogue) == kEntryCount, "set kEntryCount in Catalogue.h to the number of entries");
 
 }  // namespace
 
+// Builds only while kEntryCount is the table's length.
 std::span<const CatalogueEntry, kEntryCount> Catalogue() { return kCatalogue; }
 
 const CatalogueEntry* CatalogueEntryAt(std::int16_t index) {

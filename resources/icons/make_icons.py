@@ -140,7 +140,8 @@ def catalogue():
     count = int(re.search(r"kEntryCount = (\d+);", read(COUNT)).group(1))
     if len(entries) != count:
         sys.exit(f"{ME}: read {len(entries)} entries from catalogue/Catalogue.cpp where kEntryCount is {count}:"
-                 ' begin each entry on one line as {L"caption", L"tooltip", icon pixels, ...')
+                 " make kEntryCount in catalogue/Catalogue.h the table's length, and begin each entry"
+                 ' as {L"caption", L"tooltip", icon pixels, ...')
     return entries
 
 
