@@ -6,8 +6,10 @@ namespace {
 constexpr auto PF = SearchKind::ProgramFiles;
 
 // Captions, tooltips and paths are the applications' own, letter for letter:
-// the recorded path is the candidate as written here.
-constexpr std::array<CatalogueEntry, kEntryCount> kCatalogue{{
+// the recorded path is the candidate as written here. resources/icons/make_icons.py
+// reads this table and keeps each entry's artwork under its caption: an entry's
+// caption, tooltip and icon size stay together at its start.
+constexpr CatalogueEntry kCatalogue[] = {
     {L"ESI[tronic]", L"Esi[tronic]", 48, PF, {L"\\Bosch\\ESItronic\\Esi2.exe"}, false},
     {L"Esitronic 2.0", L"Esi[tronic] 2.0", 48, PF, {L"\\Bosch\\ESItronic 2.0\\ESItronic\\esitronic.exe"}, false},
     {L" Diagnostica centraline", L"Bosch Diagnostica centraline", 32, PF,
@@ -32,10 +34,11 @@ constexpr std::array<CatalogueEntry, kEntryCount> kCatalogue{{
     {L"Delphi Diamand", L"Delphi Diamand", 60, PF, {L"\\Delphi\\Diamand\\diamand.exe"}, false},
     {L"Denso DST", L"Denso DST", 48, PF, {L"\\DENSO Diagnostic Software\\DST-PC\\bin\\dst-pcV9.exe"}, false},
     {L"MyVdo Diesel sParts", L"MyVdo Diesel sParts", 48, PF, {L"\\MyVDO Diesel sParts\\MyVDO.exe"}, false},
-}};
+};
 
 }  // namespace
 
+// Builds only while kEntryCount is the table's length.
 std::span<const CatalogueEntry, kEntryCount> Catalogue() { return kCatalogue; }
 
 const CatalogueEntry* CatalogueEntryAt(std::int16_t index) {

@@ -20,13 +20,16 @@ struct CatalogueEntry {
     bool stopsStaleProcesses;
 };
 
+// The entries of the table in Catalogue.cpp, which checks this count. Each entry's icon is
+// resources/icons/entryNN.ico by index; the build writes their resource lines from the table.
 inline constexpr int kEntryCount = 21;
-inline constexpr int kButtonCount = 24;  // elements 21 to 23 are placeholders
+inline constexpr int kButtonCount = 24;  // the elements from kEntryCount on are placeholders
+static_assert(kEntryCount <= kButtonCount, "every entry needs a button: add buttons to the panel's design");
 inline constexpr wchar_t kPlaceholderCaption[] = L"...";
 
 std::span<const CatalogueEntry, kEntryCount> Catalogue();
 
-// The entry of a catalogue index, or null for any index outside 0 to 20.
+// The entry of a catalogue index, or null for any index outside 0 to kEntryCount - 1.
 const CatalogueEntry* CatalogueEntryAt(std::int16_t index);
 
 // Where a candidate of the entry is installed on a drive ("C:\"), under a

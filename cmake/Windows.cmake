@@ -10,6 +10,19 @@ target_compile_options(torvane_core PRIVATE ${TORVANE_WIN32_FLAGS} -ffunction-se
 
 set(ICONS ${CMAKE_SOURCE_DIR}/resources/icons)
 set(MANIFEST ${CMAKE_SOURCE_DIR}/resources/torvane.manifest)
+
+# The entries' icon lines come from the catalogue; make_icons.py stops here, saying what to fix,
+# where an icon is missing or is not its entry's. A change to any of these files checks again.
+find_program(PYTHON3 python3 REQUIRED)
+file(GLOB ENTRY_ICONS ${ICONS}/entry*.ico)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ICONS}/make_icons.py ${ENTRY_ICONS}
+  ${CMAKE_SOURCE_DIR}/catalogue/Catalogue.cpp ${CMAKE_SOURCE_DIR}/catalogue/Catalogue.h
+  ${CMAKE_SOURCE_DIR}/platform/win32/WindowClasses.h)
+execute_process(COMMAND ${PYTHON3} ${ICONS}/make_icons.py --resources
+  OUTPUT_VARIABLE ENTRY_ICON_LINES ERROR_VARIABLE problems RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "The entries' icons do not match the catalogue:\n${problems}")
+endif()
 configure_file(resources/torvane.rc.in ${CMAKE_BINARY_DIR}/generated/torvane.rc @ONLY)
 
 add_library(torvane_win32 STATIC
@@ -40,7 +53,7 @@ target_compile_options(Torvane PRIVATE ${TORVANE_WIN32_FLAGS})
 target_link_options(Torvane PRIVATE ${TORVANE_LINK_FLAGS})
 target_link_libraries(Torvane PRIVATE torvane_win32)
 set_source_files_properties(${CMAKE_BINARY_DIR}/generated/torvane.rc PROPERTIES
-  OBJECT_DEPENDS "${MANIFEST};${ICONS}/torvane.ico")
+  OBJECT_DEPENDS "${MANIFEST};${ICONS}/torvane.ico;${ENTRY_ICONS}")
 
 enable_testing()
 add_subdirectory(tests/e2e)

@@ -4,7 +4,7 @@ set -eu
 packages=(cmake make g++ libgtest-dev googletest
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           wine wine64 wine32:i386 xvfb xauth imagemagick x11-utils nsis qemu-user-static
-          python3-fusepy osslsigncode openssl git)
+          python3 python3-fusepy osslsigncode openssl git)
 missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -16,7 +16,7 @@ TEST(Catalogue, SectorProgramsStopStaleProcessesOnlyVcdsLivesAtTheRootOnlyDelphi
         EXPECT_EQ(CatalogueEntryAt(static_cast<std::int16_t>(i)), &entry);
     }
     EXPECT_EQ(CatalogueEntryAt(-1), nullptr);
-    EXPECT_EQ(CatalogueEntryAt(21), nullptr);
+    EXPECT_EQ(CatalogueEntryAt(kEntryCount), nullptr);
     EXPECT_EQ(InstallPath(Catalogue()[3], Catalogue()[3].candidates[0], L"D:\\", L"Programmi"),
               L"D:\\Ross-Tech\\VCDS\\VCDS.exe");
     EXPECT_EQ(InstallPath(Catalogue()[5], Catalogue()[5].candidates[0], L"C:\\", L"Programme"),
