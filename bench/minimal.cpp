@@ -14,13 +14,12 @@
 #include "catalogue/Arrangement.h"
 #include "catalogue/Catalogue.h"
 #include "platform/win32/PictureButton.h"
+#include "platform/win32/WindowClasses.h"
 #endif
 
 namespace {
 
 #ifdef TORVANE_BENCH_FLOOR
-constexpr int kFirstId = 1000;
-constexpr int kFirstIcon = 100;
 const std::wstring kPressAction = L"Premi";
 
 int dpi = 96;
@@ -99,10 +98,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         const torvane::Rect slot = *layout.buttons[i];
         const RECT pixels{Px(slot.left), Px(slot.top), Px(slot.left) + Px(slot.width), Px(slot.top) + Px(slot.height)};
         const torvane::CatalogueEntry& entry = torvane::Catalogue()[i];
-        HWND button = torvane::win32::PictureButton::Create(frame, kFirstId + i, entry.caption, pixels,
-                                                            WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                                            {kFirstIcon + i, entry.iconPixels, &kPressAction});
-        torvane::win32::PictureButton::Of(button)->SetScale(font, static_cast<UINT>(dpi));
+        using torvane::win32::PictureButton;
+        HWND button = PictureButton::Create(frame, torvane::win32::kFirstButtonId + i, entry.caption, pixels,
+                                            WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                            {torvane::win32::kIconResourceBase + i, entry.iconPixels, &kPressAction});
+        PictureButton::Of(button)->SetScale(font, static_cast<UINT>(dpi));
         if (first == nullptr) first = button;
     }
     // The window's own icon, which the caption and the taskbar show.
