@@ -9,7 +9,8 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
-#include "settings/OptionSwitch.h"
+#include "settings/ElevatedArgument.h"
+#include "settings/ElevatedWrite.h"
 
 namespace {
 

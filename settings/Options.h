@@ -1,22 +1,50 @@
 #pragma once
-#include <string>
+#include <array>
 
-#include "settings/OptionSwitch.h"
+#include "settings/Option.h"
+#include "settings/SettingsStore.h"
 
 namespace torvane::settings {
 
-// The two option commands. Each asks before it changes anything, and
-// confirms a change only when the value read back shows it. A write refused
-// for lack of rights is asked of an elevated copy of the program; a change
-// that cannot be made is said in one box. They take the option's check mark
-// as it stands and return it as it is to be.
+// "Esegui" holds exactly one of two words; any other text, an absent value or
+// an unreadable one reads neither way.
+Reading ReadEsegui(Registry& store);
 
-// Elevated launching. The stored value decides; the check mark only when the
-// value is neither word.
-bool SwitchRunAsAdministrator(const OptionServices& services, bool checked);
+// On: a Run value that Windows runs at log-on, one that Task Manager has not
+// switched off. Off: an empty or absent Run value. An unreadable one, or one
+// switched off by Task Manager, reads neither way.
+Reading ReadAutoStart(Registry& store);
 
-// Start at log-on through the machine's Run value, set to the services'
-// command line. The check mark decides.
-bool SwitchAutoStart(const OptionServices& services, bool checked);
+// Elevated launching: the launch reads its check mark.
+inline constexpr Option kRunAsAdministrator{
+    102,
+    L"Esegui come amministratore",
+    Decides::StoredValue,
+    {L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione attivata.      ",
+     L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione disattivata.     "},
+    kEsegui,
+    kAdminDefault,
+    kNoAdminDefault,
+    ReadEsegui,
+    false,
+    L"esegui",
+};
+
+// Start at log-on through the machine's Run value.
+inline constexpr Option kAutoStart{
+    101,
+    L"Avvio automatico",
+    Decides::CheckMark,
+    {L"Vuoi attivare l'opzione di avvio automatico?   ", L"Opzione attivata      ",
+     L"Vuoi disattivare l'opzione di avvio automatico?   ", L"Opzione disattivata    "},
+    kRunValue,
+    nullptr,
+    L"",
+    ReadAutoStart,
+    true,
+    L"avvio",
+};
+
+inline constexpr std::array<const Option*, 2> kOptions{&kAutoStart, &kRunAsAdministrator};
 
 }  // namespace torvane::settings
