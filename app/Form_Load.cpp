@@ -1,4 +1,5 @@
 #include "app/FrmTorvane.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace torvane {
@@ -35,8 +36,9 @@ void FrmTorvane::Form_Load() {
     } else if (StartupFailure(read.failure(), ReadOf::Esegui) == Go::Stop) {
         return;
     }
-    if (value == settings::kNoAdminDefault) window_.SetChecked(CheckItem::Admin, false);
-    if (value == settings::kAdminDefault) window_.SetChecked(CheckItem::Admin, true);
+    const int admin = settings::kRunAsAdministrator.menuId;
+    if (value == settings::kNoAdminDefault) window_.SetChecked(admin, false);
+    if (value == settings::kAdminDefault) window_.SetChecked(admin, true);
 
     value = L"";
     if (auto read = OggettoShell->Read(settings::kRunValue); read.ok()) {
@@ -45,7 +47,7 @@ void FrmTorvane::Form_Load() {
         return;
     }
     // Task Manager may have switched the start off without touching the value.
-    window_.SetChecked(CheckItem::Avvio, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
+    window_.SetChecked(settings::kAutoStart.menuId, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
 
     DetectInstalledApplications();
 

@@ -76,7 +76,7 @@ private:
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);
 
-    void ChangeOption(CheckItem item, const settings::Option& option);
+    void ChangeOption(const settings::Option& option);
 
     Platform platform_;
     Window& window_;

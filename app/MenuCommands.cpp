@@ -11,21 +11,21 @@ namespace torvane {
 
 // Runs an option command with launches held off, as during a launch; a
 // launch under way stays so afterwards.
-void FrmTorvane::ChangeOption(CheckItem item, const settings::Option& option) {
+void FrmTorvane::ChangeOption(const settings::Option& option) {
     SetBusy(changingOption_, true);
     const bool launching = std::exchange(Occupato, true);
     Application& application = platform_.application;
     const settings::OptionServices services{
         *OggettoShell, dialogs_, platform_.elevation,
         settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName())};
-    window_.SetChecked(item, settings::SwitchOption(option, services, window_.Checked(item)));
+    window_.SetChecked(option.menuId, settings::SwitchOption(option, services, window_.Checked(option.menuId)));
     Occupato = launching;
     SetBusy(changingOption_, false);
 }
 
-void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(CheckItem::Admin, settings::kRunAsAdministrator); }
+void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(settings::kRunAsAdministrator); }
 
-void FrmTorvane::mnuOpzioniAvvio_Click() { ChangeOption(CheckItem::Avvio, settings::kAutoStart); }
+void FrmTorvane::mnuOpzioniAvvio_Click() { ChangeOption(settings::kAutoStart); }
 
 void FrmTorvane::mnuOpzioniMail_Click() {
     const std::int32_t code =

@@ -2,6 +2,7 @@
 #include "launch/ElevatedCopy.h"
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
+#include "settings/Options.h"
 
 namespace torvane {
 namespace {
@@ -20,7 +21,7 @@ void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     if (Occupato) return;
     SetBusy(Occupato, true);
 
-    const bool asAdministrator = window_.Checked(CheckItem::Admin);
+    const bool asAdministrator = window_.Checked(settings::kRunAsAdministrator.menuId);
     const std::wstring path = index >= 0 && static_cast<std::size_t>(index) < PercorsiApplicazioni.size()
                                   ? PercorsiApplicazioni[static_cast<std::size_t>(index)]
                                   : std::wstring();

@@ -47,8 +47,8 @@ public:
     void SetButtonEnabled(int index, bool enabled) override;
     void SetButtonVisible(int index, bool visible) override;
     void MoveButton(int index, const Rect& rect) override;
-    bool Checked(CheckItem item) override;
-    void SetChecked(CheckItem item, bool checked) override;
+    bool Checked(int commandId) override;
+    void SetChecked(int commandId, bool checked) override;
     void SetTakesClicks(bool takes) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
@@ -79,7 +79,6 @@ private:
     void DrawButton(const DRAWITEMSTRUCT& item);
     void Dispatch(MSG& message);
     int Px(double twips) const;
-    int MenuId(CheckItem item) const;
 
     HINSTANCE instance_;
     WindowDesign design_;

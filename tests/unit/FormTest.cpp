@@ -30,11 +30,11 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
                                                     std::tuple{L"admindefault", L"x", true, true},
                                                     std::tuple{L"NoAdminDefault", L"C:\\gone.exe", false, true}}) {
         Panel panel;
-        panel.window.checks = {{CheckItem::Admin, std::wstring(esegui) == L"admindefault" ? admin : !admin},
-                               {CheckItem::Avvio, !avvio}};
+        panel.window.checks = {{kAdminItem, std::wstring(esegui) == L"admindefault" ? admin : !admin},
+                               {kAvvioItem, !avvio}};
         panel.Start({0}, esegui, run);
-        EXPECT_EQ(panel.window.checks[CheckItem::Admin], admin) << esegui;
-        EXPECT_EQ(panel.window.checks[CheckItem::Avvio], avvio) << run;
+        EXPECT_EQ(panel.window.checks[kAdminItem], admin) << esegui;
+        EXPECT_EQ(panel.window.checks[kAvvioItem], avvio) << run;
         EXPECT_EQ(panel.registry.Writes(), 0);
         EXPECT_EQ(panel.window.pointers, (Pointers{Pointer::Busy, Pointer::Default}));
     }
@@ -45,7 +45,7 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
     panel.form.Form_Load();
     EXPECT_EQ(panel.registry.values[kEsegui], L"NoAdminDefault");
     EXPECT_EQ(panel.registry.Writes(), 1);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
+    EXPECT_TRUE(panel.window.checks[kAvvioItem]);
 }
 
 TEST(FormLoad, AnyRefusedWriteIsReportedOnceAndThePanelStillOpens) {
@@ -138,7 +138,7 @@ TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparator
     for (const auto& command : design.menu) menu.push_back(command.caption + L"=" + std::to_wstring(command.id));
     EXPECT_EQ(menu, (std::vector<std::wstring>{L"Avvio automatico=101", L"-=0", L"Esegui come amministratore=102",
                                                L"-=0", L"Scrivi a \"a@b.it\"=103", L"-=0", L"Esci=104"}));
-    EXPECT_EQ(std::pair(design.avvioId, design.adminId), std::pair(101, 102));  // the items that carry a check mark
+    EXPECT_EQ(std::pair(kAvvioItem, kAdminItem), std::pair(101, 102));  // the items that carry a check mark
 }
 
 TEST(Design, EachMenuCommandRunsItsOwnHandlerAndOtherIdsNone) {

@@ -98,8 +98,8 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     panel.form.mnuOpzioniAvvio_Click();
     panel.form.mnuOpzioniAdmin_Click();
     EXPECT_EQ(panel.registry.values[kRun], kLine);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Admin]);
+    EXPECT_TRUE(panel.window.checks[kAvvioItem]);
+    EXPECT_TRUE(panel.window.checks[kAdminItem]);
     EXPECT_EQ(settings::AutoStartCommandLine(L"D:\\", L"Torvane"), L"D:\\Torvane.exe");
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
@@ -113,12 +113,11 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
     // copy has written; without its write they stay "NoAdminDefault" and empty.
     struct Expected {
         int command;
-        CheckItem item;
         std::wstring argument, ask, done, esegui, run;
     };
     const std::vector<Expected> options{
-        {design::kMenuAdmin, CheckItem::Admin, L"/opzione:esegui=si", kAdminOn, kAdminDone, L"AdminDefault", L""},
-        {design::kMenuAvvio, CheckItem::Avvio, L"/opzione:avvio=si", kAvvioOn, L"Opzione attivata      ", L"NoAdminDefault", kLine},
+        {kAdminItem, L"/opzione:esegui=si", kAdminOn, kAdminDone, L"AdminDefault", L""},
+        {kAvvioItem, L"/opzione:avvio=si", kAvvioOn, L"Opzione attivata      ", L"NoAdminDefault", kLine},
     };
     for (const auto& [exit, copyWrites, box] : {
              std::tuple{Exit(Failure{codes::kCancelled, L"Annullata."}), false, kNoRights},
@@ -141,7 +140,7 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
             panel.dialogs.answers = {Yes};
             design::RunMenuCommand(panel.form, option.command);
             EXPECT_EQ(panel.elevation.runs.at(0), option.argument);
-            EXPECT_EQ(panel.window.checks[option.item], copyWrites);
+            EXPECT_EQ(panel.window.checks[option.command], copyWrites);
             EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{option.ask, copyWrites ? option.done : box}));
             EXPECT_EQ(panel.registry.values[kEsegui], copyWrites ? option.esegui : L"NoAdminDefault");
             EXPECT_EQ(panel.registry.values[kRun], copyWrites ? option.run : L"");
@@ -190,7 +189,7 @@ TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
             panel.registry.windows64 = windows64;
             panel.registry.records = {{machinePath, machine}, {userPath, user}};
             panel.Start({0}, L"NoAdminDefault", kLine);
-            EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
+            EXPECT_EQ(panel.window.checks[kAvvioItem], marked);
             if (byCopy) panel.registry.writeFailure = Failure{kDenied, L"Accesso negato."};
             panel.elevation.onRun = [&] {
                 panel.registry.writeFailure.reset();
