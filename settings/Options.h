@@ -17,34 +17,39 @@ Reading ReadAutoStart(Registry& store);
 
 // Elevated launching: the launch reads its check mark.
 inline constexpr Option kRunAsAdministrator{
-    102,
-    L"Esegui come amministratore",
-    Decides::StoredValue,
-    {L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione attivata.      ",
-     L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ", L"Opzione disattivata.     "},
-    kEsegui,
-    kAdminDefault,
-    kNoAdminDefault,
-    ReadEsegui,
-    false,
-    L"esegui",
+    .menuId = 102,
+    .name = L"Esegui come amministratore",
+    .decides = Decides::StoredValue,
+    .texts = {.askOn = L"Vuoi attivare l'opzione di 'Esegui come Amministratore' ?   ",
+              .doneOn = L"Opzione attivata.      ",
+              .askOff = L"Vuoi disattivare l'opzione di 'Esegui come Amministratore' ?   ",
+              .doneOff = L"Opzione disattivata.     "},
+    .path = kEsegui,
+    .on = kAdminDefault,
+    .off = kNoAdminDefault,
+    .read = ReadEsegui,
+    .switchesStartRecordsOn = false,
+    .argumentWord = L"esegui",
 };
 
 // Start at log-on through the machine's Run value.
 inline constexpr Option kAutoStart{
-    101,
-    L"Avvio automatico",
-    Decides::CheckMark,
-    {L"Vuoi attivare l'opzione di avvio automatico?   ", L"Opzione attivata      ",
-     L"Vuoi disattivare l'opzione di avvio automatico?   ", L"Opzione disattivata    "},
-    kRunValue,
-    nullptr,
-    L"",
-    ReadAutoStart,
-    true,
-    L"avvio",
+    .menuId = 101,
+    .name = L"Avvio automatico",
+    .decides = Decides::CheckMark,
+    .texts = {.askOn = L"Vuoi attivare l'opzione di avvio automatico?   ",
+              .doneOn = L"Opzione attivata      ",
+              .askOff = L"Vuoi disattivare l'opzione di avvio automatico?   ",
+              .doneOff = L"Opzione disattivata    "},
+    .path = kRunValue,
+    .on = nullptr,
+    .off = L"",
+    .read = ReadAutoStart,
+    .switchesStartRecordsOn = true,
+    .argumentWord = L"avvio",
 };
 
+// Every option, for the elevated copy to find the one its argument names.
 inline constexpr std::array<const Option*, 2> kOptions{&kAutoStart, &kRunAsAdministrator};
 
 }  // namespace torvane::settings
