@@ -68,6 +68,7 @@ TEST(Options, RunAsAdministrator) {
         {"refused on", L"NoAdminDefault", false, {Yes, Yes}, kDenied, {kAdminOn, kNoRights}, false,
          L"NoAdminDefault"},
         {"refused off", L"AdminDefault", true, {Yes}, kDenied, {kAdminOff, kNoRights}, true, L"AdminDefault"},
+        {"written, not read back", L"NoAdminDefault", false, {Yes}, 0, {kAdminOn}, false, L"AdminDefault", true},
     };
     for (const OptionCase& c : cases) Check(c, kEsegui, L"Esegui come amministratore", settings::kRunAsAdministrator);
 }
