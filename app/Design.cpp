@@ -5,9 +5,12 @@
 #include "app/FrmTorvane.h"
 #include "catalogue/Arrangement.h"
 #include "catalogue/Catalogue.h"
+#include "settings/Options.h"
 
 namespace torvane::design {
 namespace {
+
+MenuCommand Command(const settings::Option& option) { return {option.name, option.menuId}; }
 
 ButtonLook Button(int index) {
     const Rect rect = arrangement::Slot(index);
@@ -22,15 +25,15 @@ WindowDesign Window(const std::wstring& contactAddress) {
     WindowDesign design{
         L" Torvane", {2565, 3180, 14310, 6660}, {168, 0, 13956, 6480}, L"Courier New", 90, 105, {}, L"Opzioni",
         {
-            {L"Avvio automatico", kMenuAvvio},
+            Command(settings::kAutoStart),
             {L"-", 0},
-            {L"Esegui come amministratore", kMenuAdmin},
+            Command(settings::kRunAsAdministrator),
             {L"-", 0},
             {L"Scrivi a \"" + contactAddress + L"\"", kMenuMail},
             {L"-", 0},
             {L"Esci", kMenuEsci},
         },
-        kMenuAvvio, kMenuAdmin, L"Premi"};
+        L"Premi"};
     for (int i = 0; i < kButtonCount; ++i) design.buttons.push_back(Button(i));
     return design;
 }
@@ -41,8 +44,8 @@ bool RunMenuCommand(FrmTorvane& form, int id) {
         void (FrmTorvane::*handler)();
     };
     static constexpr std::array<Command, 4> kCommands{{
-        {kMenuAvvio, &FrmTorvane::mnuOpzioniAvvio_Click},
-        {kMenuAdmin, &FrmTorvane::mnuOpzioniAdmin_Click},
+        {settings::kAutoStart.menuId, &FrmTorvane::mnuOpzioniAvvio_Click},
+        {settings::kRunAsAdministrator.menuId, &FrmTorvane::mnuOpzioniAdmin_Click},
         {kMenuMail, &FrmTorvane::mnuOpzioniMail_Click},
         {kMenuEsci, &FrmTorvane::mnuOpzioniEsci_Click},
     }};

@@ -10,8 +10,7 @@ class FrmTorvane;
 // frmTorvane as designed, before start-up changes it.
 namespace torvane::design {
 
-inline constexpr int kMenuAvvio = 101;
-inline constexpr int kMenuAdmin = 102;
+// 101 and 102 are the options' own, in their descriptions (settings/Options.h).
 inline constexpr int kMenuMail = 103;
 inline constexpr int kMenuEsci = 104;
 

@@ -1,5 +1,6 @@
 #include "app/FrmTorvane.h"
 #include "settings/ErrorPrompt.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace torvane {
@@ -36,8 +37,9 @@ void FrmTorvane::Form_Load() {
     } else if (StartupFailure(read.failure(), ReadOf::Esegui) == Go::Stop) {
         return;
     }
-    if (value == settings::kNoAdminDefault) window_.SetChecked(CheckItem::Admin, false);
-    if (value == settings::kAdminDefault) window_.SetChecked(CheckItem::Admin, true);
+    const int admin = settings::kRunAsAdministrator.menuId;
+    if (value == settings::kNoAdminDefault) window_.SetChecked(admin, false);
+    if (value == settings::kAdminDefault) window_.SetChecked(admin, true);
 
     value = L"";
     if (auto read = OggettoShell->Read(settings::kRunValue); read.ok()) {
@@ -46,7 +48,7 @@ void FrmTorvane::Form_Load() {
         return;
     }
     // Task Manager may have switched the start off without touching the value.
-    window_.SetChecked(CheckItem::Avvio, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
+    window_.SetChecked(settings::kAutoStart.menuId, !value.empty() && !settings::SwitchedOffByWindows(*OggettoShell));
 
     DetectInstalledApplications();
 

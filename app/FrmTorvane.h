@@ -13,6 +13,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Window.h"
+#include "settings/Option.h"
 
 namespace torvane {
 
@@ -75,8 +76,7 @@ private:
     enum class Trap { Continue, End };
     Trap LaunchTrap(const Failure& failure);
 
-    template <class Switch>
-    void ChangeOption(CheckItem item, Switch change);
+    void ChangeOption(const settings::Option& option);
 
     Platform platform_;
     Window& window_;

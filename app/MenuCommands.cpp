@@ -3,6 +3,7 @@
 
 #include "app/FrmTorvane.h"
 #include "settings/Mail.h"
+#include "settings/OptionCommand.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
@@ -10,22 +11,21 @@ namespace torvane {
 
 // Runs an option command with launches held off, as during a launch; a
 // launch under way stays so afterwards.
-template <class Switch>
-void FrmTorvane::ChangeOption(CheckItem item, Switch change) {
+void FrmTorvane::ChangeOption(const settings::Option& option) {
     SetBusy(changingOption_, true);
     const bool launching = std::exchange(Occupato, true);
     Application& application = platform_.application;
     const settings::OptionServices services{
         *OggettoShell, dialogs_, platform_.elevation,
         settings::AutoStartCommandLine(application.OwnFolder(), application.ExeBaseName())};
-    window_.SetChecked(item, change(services, window_.Checked(item)));
+    window_.SetChecked(option.menuId, settings::SwitchOption(option, services, window_.Checked(option.menuId)));
     Occupato = launching;
     SetBusy(changingOption_, false);
 }
 
-void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(CheckItem::Admin, settings::SwitchRunAsAdministrator); }
+void FrmTorvane::mnuOpzioniAdmin_Click() { ChangeOption(settings::kRunAsAdministrator); }
 
-void FrmTorvane::mnuOpzioniAvvio_Click() { ChangeOption(CheckItem::Avvio, settings::SwitchAutoStart); }
+void FrmTorvane::mnuOpzioniAvvio_Click() { ChangeOption(settings::kAutoStart); }
 
 void FrmTorvane::mnuOpzioniMail_Click() {
     const std::int32_t code =

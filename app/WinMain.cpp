@@ -9,8 +9,9 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
+#include "settings/ElevatedArgument.h"
+#include "settings/ElevatedWrite.h"
 #include "settings/ErrorPrompt.h"
-#include "settings/OptionSwitch.h"
 
 namespace {
 

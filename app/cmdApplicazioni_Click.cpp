@@ -3,6 +3,7 @@
 #include "launch/Launch.h"
 #include "launch/ResultMessages.h"
 #include "settings/ErrorPrompt.h"
+#include "settings/Options.h"
 
 namespace torvane {
 namespace {
@@ -21,7 +22,7 @@ void FrmTorvane::cmdApplicazioni_Click(std::int16_t index) {
     if (Occupato) return;
     SetBusy(Occupato, true);
 
-    const bool asAdministrator = window_.Checked(CheckItem::Admin);
+    const bool asAdministrator = window_.Checked(settings::kRunAsAdministrator.menuId);
     const std::wstring path = index >= 0 && static_cast<std::size_t>(index) < PercorsiApplicazioni.size()
                                   ? PercorsiApplicazioni[static_cast<std::size_t>(index)]
                                   : std::wstring();

@@ -14,7 +14,6 @@ struct Size {
 };
 
 enum class Pointer { Busy, Default };
-enum class CheckItem { Avvio, Admin };
 
 // The window toolkit as the program sees frmTorvane, fraBase and
 // cmdApplicazioni, plus the process-wide bits.
@@ -39,8 +38,9 @@ public:
     virtual void SetButtonVisible(int index, bool visible) = 0;
     virtual void MoveButton(int index, const Rect& rect) = 0;
 
-    virtual bool Checked(CheckItem item) = 0;
-    virtual void SetChecked(CheckItem item, bool checked) = 0;
+    // The check mark of the menu command with this identifier.
+    virtual bool Checked(int commandId) = 0;
+    virtual void SetChecked(int commandId, bool checked) = 0;
 
     // Whether the panel takes button clicks now: not during a launch or an
     // option change. Screen readers are told that the buttons are unavailable.

@@ -30,7 +30,6 @@ struct WindowDesign {
     std::vector<ButtonLook> buttons;
     std::wstring menuTitle;
     std::vector<MenuCommand> menu;
-    int avvioId, adminId;  // the commands that carry the option check marks
     std::wstring pressAction;  // what screen readers say a button's default action is
 };
 

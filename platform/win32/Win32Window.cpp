@@ -219,14 +219,12 @@ void Win32Window::MoveButton(int index, const Rect& rect) {
     ApplyButton(index);
 }
 
-int Win32Window::MenuId(CheckItem item) const { return item == CheckItem::Avvio ? design_.avvioId : design_.adminId; }
-
-bool Win32Window::Checked(CheckItem item) {
-    return (GetMenuState(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND) & MF_CHECKED) != 0;
+bool Win32Window::Checked(int commandId) {
+    return (GetMenuState(popup_, static_cast<UINT>(commandId), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-void Win32Window::SetChecked(CheckItem item, bool checked) {
-    CheckMenuItem(popup_, static_cast<UINT>(MenuId(item)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+void Win32Window::SetChecked(int commandId, bool checked) {
+    CheckMenuItem(popup_, static_cast<UINT>(commandId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // Screen readers hear of the change on the button they are at, as when a

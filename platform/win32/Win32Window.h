@@ -46,8 +46,8 @@ public:
     void SetButtonEnabled(int index, bool enabled) override;
     void SetButtonVisible(int index, bool visible) override;
     void MoveButton(int index, const Rect& rect) override;
-    bool Checked(CheckItem item) override;
-    void SetChecked(CheckItem item, bool checked) override;
+    bool Checked(int commandId) override;
+    void SetChecked(int commandId, bool checked) override;
     void SetTakesClicks(bool takes) override;
     void SetPointer(Pointer pointer) override;
     void PumpEvents() override;
@@ -78,7 +78,6 @@ private:
     bool PressFocusedButton(const MSG& message);
     void GetReadyForAClick(const MSG& message);
     int Px(double twips) const;
-    int MenuId(CheckItem item) const;
 
     HINSTANCE instance_;
     WindowDesign design_;

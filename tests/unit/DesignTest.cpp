@@ -24,7 +24,7 @@ TEST(Design, ButtonsCarryTheCataloguesLooksAndTheMenuItsCommandsBetweenSeparator
     for (const auto& command : design.menu) menu.emplace_back(command.caption, command.id);
     EXPECT_EQ(menu, (Menu{{L"Avvio automatico", 101}, {L"-", 0}, {L"Esegui come amministratore", 102}, {L"-", 0},
                           {L"Scrivi a \"a@b.it\"", 103}, {L"-", 0}, {L"Esci", 104}}));
-    EXPECT_EQ(std::pair(design.avvioId, design.adminId), std::pair(101, 102));  // the items that carry a check mark
+    EXPECT_EQ(std::pair(kAvvioItem, kAdminItem), std::pair(101, 102));  // the items that carry a check mark
 }
 
 TEST(Design, EachMenuCommandRunsItsOwnHandlerAndOtherIdsNone) {

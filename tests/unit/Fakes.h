@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/FrmTorvane.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace torvane::testing {
@@ -14,6 +15,9 @@ namespace torvane::testing {
 inline const std::wstring kTitle = L"Torvane 0.3.0 - by Quennavo";
 inline const std::wstring kEsegui = settings::kEsegui;
 inline const std::wstring kRun = settings::kRunValue;
+// The menu commands that carry the options' check marks.
+inline constexpr int kAvvioItem = settings::kAutoStart.menuId;
+inline constexpr int kAdminItem = settings::kRunAsAdministrator.menuId;
 
 struct Box {
     std::wstring prompt, title;
@@ -46,7 +50,7 @@ struct FakeWindow : Window {
     Rect frame{168, 0, 13956, 6480};
     std::vector<bool> enabled = std::vector<bool>(24, true), visible = std::vector<bool>(24, true);
     std::vector<Rect> buttons = std::vector<Rect>(24);
-    std::map<CheckItem, bool> checks{{CheckItem::Avvio, false}, {CheckItem::Admin, false}};
+    std::map<int, bool> checks;  // by menu command
     bool takesClicks = true;
     std::vector<Pointer> pointers;
     int pumps = 0, bottomCalls = 0, closeCalls = 0, endCalls = 0;
@@ -66,8 +70,8 @@ struct FakeWindow : Window {
     void SetButtonEnabled(int i, bool e) override { enabled.at(i) = e; }
     void SetButtonVisible(int i, bool v) override { visible.at(i) = v; }
     void MoveButton(int i, const Rect& r) override { buttons.at(i) = r; }
-    bool Checked(CheckItem item) override { return checks[item]; }
-    void SetChecked(CheckItem item, bool c) override { checks[item] = c; }
+    bool Checked(int commandId) override { return checks[commandId]; }
+    void SetChecked(int commandId, bool c) override { checks[commandId] = c; }
     void SetTakesClicks(bool takes) override { takesClicks = takes; }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     void PumpEvents() override { ++pumps, onPump ? onPump() : void(); }

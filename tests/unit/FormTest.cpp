@@ -33,11 +33,11 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
                                                     std::tuple{L"admindefault", L"x", true, true},
                                                     std::tuple{L"NoAdminDefault", L"C:\\gone.exe", false, true}}) {
         Panel panel;
-        panel.window.checks = {{CheckItem::Admin, std::wstring(esegui) == L"admindefault" ? admin : !admin},
-                               {CheckItem::Avvio, !avvio}};
+        panel.window.checks = {{kAdminItem, std::wstring(esegui) == L"admindefault" ? admin : !admin},
+                               {kAvvioItem, !avvio}};
         panel.Start({0}, esegui, run);
-        EXPECT_EQ(panel.window.checks[CheckItem::Admin], admin) << esegui;
-        EXPECT_EQ(panel.window.checks[CheckItem::Avvio], avvio) << run;
+        EXPECT_EQ(panel.window.checks[kAdminItem], admin) << esegui;
+        EXPECT_EQ(panel.window.checks[kAvvioItem], avvio) << run;
         EXPECT_EQ(panel.registry.Writes(), 0);
         EXPECT_EQ(panel.window.pointers, (Pointers{Pointer::Busy, Pointer::Default}));
     }
@@ -48,7 +48,7 @@ TEST(FormLoad, CheckMarksMirrorTheStoredWordsExactlyAndAMissingValueAloneIsResto
     panel.form.Form_Load();
     EXPECT_EQ(panel.registry.values[kEsegui], L"NoAdminDefault");
     EXPECT_EQ(panel.registry.Writes(), 1);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
+    EXPECT_TRUE(panel.window.checks[kAvvioItem]);
 }
 
 TEST(FormLoad, AnyRefusedWriteIsReportedOnceAndThePanelStillOpens) {

@@ -69,7 +69,7 @@ TEST_F(Launching, StartsTheApplicationInItsFolderAndReportsTheResult) {
     EXPECT_EQ(panel.dialogs.beeps, 1);
     EXPECT_EQ(panel.window.bottomCalls, 1);
 
-    panel.window.checks[CheckItem::Admin] = true;
+    panel.window.checks[kAdminItem] = true;
     panel.shell.result = 2;
     panel.form.cmdApplicazioni_Click(0);
     EXPECT_EQ(panel.shell.calls[1].verb, L"runas");
@@ -107,7 +107,7 @@ TEST_F(Launching, AStaleProcessThePanelMayNotStopIsLeftToOneElevatedCopyAndADecl
 }
 
 TEST_F(Launching, AsAdministratorOneElevatedCopyStopsAndStartsWhileTheButtonsTakeNoClicks) {
-    panel.window.checks[CheckItem::Admin] = true;
+    panel.window.checks[kAdminItem] = true;
     panel.processes.running = {{1, L"start5.exe", 1}};
     std::vector<bool> takingClicks;
     panel.elevation.onRun = [&] { takingClicks.push_back(panel.window.takesClicks); };

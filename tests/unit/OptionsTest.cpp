@@ -3,7 +3,9 @@
 #include "Fakes.h"
 #include "app/Design.h"
 #include "platform/RegistryPath.h"
+#include "settings/ElevatedWrite.h"
 #include "settings/Mail.h"
+#include "settings/OptionCommand.h"
 #include "settings/Options.h"
 
 namespace torvane::testing {
@@ -33,8 +35,7 @@ struct OptionCase {
 };
 
 // Refused writes go to an elevated copy that ends well but writes nothing.
-void Check(const OptionCase& c, const std::wstring& path, const std::wstring& title,
-           bool (*command)(const settings::OptionServices&, bool)) {
+void Check(const OptionCase& c, const std::wstring& path, const std::wstring& title, const settings::Option& option) {
     SCOPED_TRACE(c.name);
     FakeRegistry store;
     FakeDialogs dialogs;
@@ -43,7 +44,7 @@ void Check(const OptionCase& c, const std::wstring& path, const std::wstring& ti
     if (c.refused) store.writeFailure = Failure{c.refused, L"Rifiutato."};
     if (c.unreadable) store.readFailures[path] = Failure{codes::kAccessDenied, L"Accesso negato."};
     dialogs.answers = c.answers;
-    EXPECT_EQ(command({store, dialogs, elevation, kLine}, c.checked), c.checkedAfter);
+    EXPECT_EQ(settings::SwitchOption(option, {store, dialogs, elevation, kLine}, c.checked), c.checkedAfter);
     EXPECT_EQ(dialogs.Prompts(), c.prompts);
     const auto value = store.values.find(path);
     EXPECT_EQ(value == store.values.end() ? std::nullopt : std::optional(value->second), c.storedAfter);
@@ -64,10 +65,12 @@ TEST(Options, RunAsAdministrator) {
         {"no usable value, mark clear", L"ADMINDEFAULT", false, {Yes}, 0, {kAdminOn, kAdminDone}, true,
          L"AdminDefault"},
         {"no value, mark set", std::nullopt, true, {Yes}, 0, {kAdminOff, kAdminUndone}, false, L"NoAdminDefault"},
-        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, kDenied, {kAdminOn, kNoRights}, false, L"NoAdminDefault"},
+        {"refused on", L"NoAdminDefault", false, {Yes, Yes}, kDenied, {kAdminOn, kNoRights}, false,
+         L"NoAdminDefault"},
         {"refused off", L"AdminDefault", true, {Yes}, kDenied, {kAdminOff, kNoRights}, true, L"AdminDefault"},
+        {"written, not read back", L"NoAdminDefault", false, {Yes}, 0, {kAdminOn}, false, L"AdminDefault", true},
     };
-    for (const OptionCase& c : cases) Check(c, kEsegui, L"Esegui come amministratore", settings::SwitchRunAsAdministrator);
+    for (const OptionCase& c : cases) Check(c, kEsegui, L"Esegui come amministratore", settings::kRunAsAdministrator);
 }
 
 TEST(Options, AutoStart) {
@@ -86,7 +89,7 @@ TEST(Options, AutoStart) {
         {"unreadable on", L"", false, {Yes}, kDenied, {kAvvioOn, kNoRights}, false, L"", true},
         {"unreadable off", L"", true, {Yes}, 0, {kAvvioOff}, true, L"", true},
     };
-    for (const OptionCase& c : cases) Check(c, kRun, L"Avvio automatico", settings::SwitchAutoStart);
+    for (const OptionCase& c : cases) Check(c, kRun, L"Avvio automatico", settings::kAutoStart);
 }
 
 TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
@@ -96,8 +99,8 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
     panel.form.mnuOpzioniAvvio_Click();
     panel.form.mnuOpzioniAdmin_Click();
     EXPECT_EQ(panel.registry.values[kRun], kLine);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Avvio]);
-    EXPECT_TRUE(panel.window.checks[CheckItem::Admin]);
+    EXPECT_TRUE(panel.window.checks[kAvvioItem]);
+    EXPECT_TRUE(panel.window.checks[kAdminItem]);
     EXPECT_EQ(settings::AutoStartCommandLine(L"D:\\", L"Torvane"), L"D:\\Torvane.exe");
     EXPECT_EQ(settings::AutoStartCommandLine(L"C:\\Officina", L"Panel"), L"C:\\Officina\\Panel.exe");
 }
@@ -107,13 +110,23 @@ TEST(Options, MenuHandlersKeepTheCheckMarksAndWriteTheProgramsOwnCommandLine) {
 TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
     using Exit = Result<std::uint32_t>;
     const std::wstring notChanged = L"Impossibile modificare l'opzione: Errore ";
+    // Each option's command, the copy's argument, question and confirmation, and "Esegui" and the Run value once the
+    // copy has written; without its write they stay "NoAdminDefault" and empty.
+    struct Expected {
+        int command;
+        std::wstring argument, ask, done, esegui, run;
+    };
+    const std::vector<Expected> options{
+        {kAdminItem, L"/opzione:esegui=si", kAdminOn, kAdminDone, L"AdminDefault", L""},
+        {kAvvioItem, L"/opzione:avvio=si", kAvvioOn, L"Opzione attivata      ", L"NoAdminDefault", kLine},
+    };
     for (const auto& [exit, copyWrites, box] : {
              std::tuple{Exit(Failure{codes::kCancelled, L"Annullata."}), false, kNoRights},
              {Exit(Failure{codes::kNotFound, L"Non trovato."}), false, notChanged + L"-2147024894  Non trovato."},
              {Exit(0x80070005u), false, kNoRights},
              {Exit(0x8007000Du), false, notChanged + L"-2147024883  Testo di 2147942413."},
              {Exit(0u), false, kNoRights}, {Exit(0u), true, L""}}) {
-        for (const bool admin : {true, false}) {
+        for (const Expected& option : options) {
             Panel panel;
             panel.Start({0});
             panel.registry.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
@@ -121,17 +134,17 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
             panel.elevation.onRun = [&, copyWrites = copyWrites] {
                 panel.form.cmdApplicazioni_Click(0);
                 design::RunMenuCommand(panel.form, design::kMenuEsci);
-                if (copyWrites) panel.registry.writeFailure.reset();  // the copy has the rights
-                if (copyWrites) settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
+                if (!copyWrites) return;
+                panel.registry.writeFailure.reset();  // the copy has the rights
+                settings::RunElevatedWrite(panel.elevation.runs.back(), panel.registry, panel.application);
             };
             panel.dialogs.answers = {Yes};
-            design::RunMenuCommand(panel.form, admin ? design::kMenuAdmin : design::kMenuAvvio);
-            EXPECT_EQ(panel.elevation.runs.at(0), admin ? L"/opzione:esegui=si" : L"/opzione:avvio=si");
-            EXPECT_EQ(panel.window.checks[admin ? CheckItem::Admin : CheckItem::Avvio], copyWrites);
-            const std::wstring done = admin ? kAdminDone : L"Opzione attivata      ";
-            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{admin ? kAdminOn : kAvvioOn, copyWrites ? done : box}));
-            EXPECT_EQ(panel.registry.values[kEsegui] + panel.registry.values[kRun],
-                      !copyWrites ? L"NoAdminDefault" : admin ? L"AdminDefault" : L"NoAdminDefault" + kLine);
+            design::RunMenuCommand(panel.form, option.command);
+            EXPECT_EQ(panel.elevation.runs.at(0), option.argument);
+            EXPECT_EQ(panel.window.checks[option.command], copyWrites);
+            EXPECT_EQ(panel.dialogs.Prompts(), (std::vector{option.ask, copyWrites ? option.done : box}));
+            EXPECT_EQ(panel.registry.values[kEsegui], copyWrites ? option.esegui : L"NoAdminDefault");
+            EXPECT_EQ(panel.registry.values[kRun], copyWrites ? option.run : L"");
             EXPECT_TRUE(panel.shell.calls.empty() && panel.window.closeCalls == 0);
         }
     }
@@ -140,17 +153,20 @@ TEST(Options, AWriteRefusedForLackOfRightsIsAskedOfAnElevatedCopy) {
 // The elevated copy writes what exactly one known argument names, nothing else; its exit code says how it went.
 TEST(ElevatedCopy, WritesOnlyWhatExactlyOneKnownArgumentNames) {
     FakeApplication application;
-    for (const auto& [argument, path, data] : {std::tuple{L"/opzione:esegui=si", kEsegui, L"AdminDefault"},
-                                               {L" /opzione:esegui=no\t", kEsegui, L"NoAdminDefault"},
-                                               {L"/opzione:avvio=si", kRun, kLine.c_str()}, {L"/opzione:avvio=no ", kRun, L""}}) {
+    for (const auto& [argument, path, data] :
+         {std::tuple{L"/opzione:esegui=si", kEsegui, L"AdminDefault"},
+          {L" /opzione:esegui=no\t", kEsegui, L"NoAdminDefault"},
+          {L"/opzione:avvio=si", kRun, kLine.c_str()},
+          {L"/opzione:avvio=no ", kRun, L""}}) {
         FakeRegistry store;
         EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0u);
         EXPECT_EQ(store.values, (std::map<std::wstring, std::wstring>{{path, data}}));
         store.writeFailure = Failure{codes::kAccessDenied, L"Accesso negato."};
         EXPECT_EQ(settings::RunElevatedWrite(argument, store, application), 0x80070005u);
     }
-    for (const wchar_t* bad : {L"/opzione", L"/opzione:avvio=SI", L"/opzione:avvio=si /opzione:esegui=si", L"/opzione:esegui=si\"",
-                               L"/opzione:avvio=C:\\Altro\\tool.exe", L"/opzione:esegui=AdminDefault"}) {
+    for (const wchar_t* bad : {L"/opzione", L"/opzione:avvio=SI", L"/opzione:avvio=si /opzione:esegui=si",
+                               L"/opzione:esegui=si\"", L"/opzione:avvio=C:\\Altro\\tool.exe",
+                               L"/opzione:esegui=AdminDefault"}) {
         FakeRegistry store;
         EXPECT_EQ(settings::RunElevatedWrite(bad, store, application), settings::kBadArgument);
         EXPECT_TRUE(store.log.empty());
@@ -174,7 +190,7 @@ TEST(Options, ATaskManagerRecordThatSaysOffClearsTheMarkUntilSwitchedOnAgain) {
             panel.registry.windows64 = windows64;
             panel.registry.records = {{machinePath, machine}, {userPath, user}};
             panel.Start({0}, L"NoAdminDefault", kLine);
-            EXPECT_EQ(panel.window.checks[CheckItem::Avvio], marked);
+            EXPECT_EQ(panel.window.checks[kAvvioItem], marked);
             if (byCopy) panel.registry.writeFailure = Failure{kDenied, L"Accesso negato."};
             panel.elevation.onRun = [&] {
                 panel.registry.writeFailure.reset();
