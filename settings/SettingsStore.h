@@ -10,7 +10,8 @@ namespace torvane::settings {
 inline constexpr wchar_t kSubKey[] = L"SOFTWARE\\Merovi\\Torvane";
 inline constexpr wchar_t kKeyDefaultValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\";
 inline constexpr wchar_t kEsegui[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Merovi\\Torvane\\Esegui";
-inline constexpr wchar_t kRunValue[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
+inline constexpr wchar_t kRunValue[] =
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Torvane";
 
 // Windows' records of the Run value's switch in Task Manager (Startup apps),
 // named like the Run value: under Run32 for the 32-bit Run key of a 64-bit

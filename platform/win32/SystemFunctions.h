@@ -58,8 +58,8 @@ FARPROC LookUpSystemFunction(const wchar_t* dll, const char* name, bool sideBySi
 template <const auto& function>
 auto Bound() {
     using Function = typename std::remove_cvref_t<decltype(function)>::Type;
-    static const auto bound =
-        reinterpret_cast<Function>(reinterpret_cast<void*>(LookUpSystemFunction(function.dll, function.name, function.sideBySide)));
+    static const auto bound = reinterpret_cast<Function>(
+        reinterpret_cast<void*>(LookUpSystemFunction(function.dll, function.name, function.sideBySide)));
     return bound;
 }
 
