@@ -152,6 +152,13 @@ TEST_F(Launching, ClicksDuringALaunchAreIgnoredEvenAfterAFailureAndTheNextOneWor
     panel.window.onPump = nullptr;
     panel.form.cmdApplicazioni_Click(0);
     EXPECT_EQ(panel.shell.calls.size(), 2u);
+
+    // An invalid call ends the launch silently; the next click still works.
+    panel.processes.listFailure = Failure{codes::kInvalidCall, L"Chiamata non valida"};
+    panel.form.cmdApplicazioni_Click(13);
+    panel.processes.listFailure.reset();
+    panel.form.cmdApplicazioni_Click(0);
+    EXPECT_EQ(panel.shell.calls.size(), 3u);
 }
 
 TEST_F(Launching, NothingToStartDoesNothingAndTheNextClickWorks) {
